@@ -1,0 +1,39 @@
+#include <benchmark/benchmark.h>
+
+#include "design_state.h"
+#include "race.h"
+#include "race_model.h"
+
+namespace vortalin {
+namespace {
+
+// One race tick on the in-memory view, restarting the course whenever it ends so every
+// measured tick is a full one.
+void raceTick(benchmark::State& state) {
+  RaceModel model{form::designViewState()};
+  ClassicRandom random;
+  Race race{model, random};
+  race.steerRight();
+  race.start();
+  int ticksThisWindow = 0;
+  for (auto _ : state) {
+    if (!model.clockEnabled()) race.start();
+    // A window's counter runs out after 32767 ticks; give the benchmark a fresh window.
+    if (++ticksThisWindow == 32000) {
+      state.PauseTiming();
+      race.~Race();
+      new (&race) Race{model, random};
+      race.start();
+      ticksThisWindow = 0;
+      state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(race.tick());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(raceTick);
+
+}  // namespace
+}  // namespace vortalin
+
+BENCHMARK_MAIN();

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "design_state.h"
+#include "form_table.h"
+
+namespace vortalin::form {
+namespace {
+
+TEST(FormTable, HoldsTheWindowAndSixteenControls) {
+  EXPECT_EQ(formTable.size(), 17u);
+  EXPECT_EQ(formTable.front().kind, ControlKind::Window);
+}
+
+// Each container's stacking places run 1, 2, 3... without gaps or repeats.
+TEST(FormTable, StackingPlacesAreConsecutivePerContainer) {
+  for (const std::string container : {"Form1", "Picture1"}) {
+    int expected = 1;
+    for (const ControlRecord& record : formTable) {
+      if (record.container == container) {
+        EXPECT_EQ(record.stacking, expected++) << record.name;
+      }
+    }
+  }
+}
+
+TEST(FormTable, TabIndicesAreUnique) {
+  std::set<int> seen;
+  for (const ControlRecord& record : formTable) {
+    if (record.tabIndex >= 0) {
+      EXPECT_TRUE(seen.insert(record.tabIndex).second) << record.name;
+    }
+  }
+  EXPECT_EQ(seen.size(), 15u);
+}
+
+// The two unit labels end in one column.
+TEST(FormTable, UnitLabelsShareTheirRightEdge) {
+  const auto& pt = control("Label2");
+  const auto& m = control("Label1");
+  EXPECT_EQ(pt.left + pt.width, 1935);
+  EXPECT_EQ(m.left + m.width, 1935);
+}
+
+// Car boxes are their 30 x 50 picture plus a pixel each side; the strip 141 x 2835 plus two.
+TEST(FormTable, AutoSizedBoxesMatchTheirPictures) {
+  for (const ControlRecord& record : formTable) {
+    if (record.picture == Picture::PlayerCar || record.picture == Picture::RivalCar) {
+      if (record.kind == ControlKind::Window) continue;
+      EXPECT_EQ(record.width, (30 + 2) * twipsPerPixel) << record.name;
+      EXPECT_EQ(record.height, (50 + 2) * twipsPerPixel) << record.name;
+    }
+  }
+  EXPECT_EQ(control("Picture2").width, (141 + 4) * twipsPerPixel);
+  EXPECT_EQ(control("Picture2").height, (2835 + 4) * twipsPerPixel);
+}
+
+TEST(DesignViewState, MatchesTheOpeningWindow) {
+  const ViewState s = designViewState();
+  EXPECT_EQ(s[Box::Strip], (BoxPosition{0, -37920}));
+  EXPECT_EQ(s[Box::Player], (BoxPosition{600, 3120}));
+  EXPECT_EQ(s[Box::Rival0], (BoxPosition{1200, -2000}));
+  EXPECT_EQ(s[Box::Rival1], (BoxPosition{240, -5000}));
+  EXPECT_FALSE(s.clockEnabled);
+  EXPECT_EQ(s.backgroundColour, 0x8000000Fu);
+  EXPECT_EQ(s.energyText, "1000");
+  EXPECT_EQ(s.distanceText, "0");
+}
+
+TEST(FormTable, HomePageIsAnAddress) {
+  EXPECT_TRUE(control("Label4").caption.starts_with("https://"));
+}
+
+}  // namespace
+}  // namespace vortalin::form
