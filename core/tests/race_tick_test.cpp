@@ -35,6 +35,10 @@ struct WrapCase {
   float endTop;
 };
 
+void PrintTo(const WrapCase& c, std::ostream* out) {
+  *out << "rival" << (c.rival == Box::Rival0 ? 0 : 1) << " from " << c.startTop;
+}
+
 class RivalWrap : public RaceFixture, public ::testing::WithParamInterface<WrapCase> {};
 
 // A rival exactly at the wrap limit stays; just past it restarts above the view and
@@ -58,6 +62,10 @@ struct RoadCase {
   float startLeft;
   float endLeft;
 };
+
+void PrintTo(const RoadCase& c, std::ostream* out) {
+  *out << (c.steerRight ? "right" : "left") << " from " << c.startLeft;
+}
 
 class PlayerOnRoad : public RaceFixture, public ::testing::WithParamInterface<RoadCase> {};
 
@@ -96,6 +104,8 @@ struct CollisionCase {
   int energyLost;
   Colour colour;
 };
+
+void PrintTo(const CollisionCase& c, std::ostream* out) { *out << c.name; }
 
 class Collision : public RaceFixture, public ::testing::WithParamInterface<CollisionCase> {
  protected:
