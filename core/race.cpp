@@ -1,7 +1,6 @@
 #include "race.h"
 
 #include <array>
-#include <charconv>
 #include <limits>
 #include <string_view>
 
@@ -14,10 +13,17 @@ namespace {
 constexpr std::int16_t counterLimit = std::numeric_limits<std::int16_t>::max();
 constexpr std::int16_t energyFloor = std::numeric_limits<std::int16_t>::min();
 
-/// Plain decimal digits with a leading minus for negatives, into the caller's buffer.
+/// Plain decimal digits with a leading minus for negatives, written into the caller's
+/// buffer from its end.
 std::string_view decimalText(std::int16_t value, std::array<char, 8>& buffer) {
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+  int magnitude = value < 0 ? -static_cast<int>(value) : value;
+  char* first = buffer.data() + buffer.size();
+  do {
+    *--first = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--first = '-';
+  return {first, static_cast<std::size_t>(buffer.data() + buffer.size() - first)};
 }
 
 }  // namespace
@@ -100,9 +106,10 @@ void Race::testCollision(Box rival) {
 }
 
 void Race::showDisplays() {
-  std::array<char, 8> buffer{};
-  view_.setEnergyText(energy_ ? decimalText(*energy_, buffer) : std::string_view{});
-  view_.setDistanceText(decimalText(distance_, buffer));
+  std::array<char, 8> energyBuffer;
+  std::array<char, 8> distanceBuffer;
+  view_.setEnergyText(energy_ ? decimalText(*energy_, energyBuffer) : std::string_view{});
+  view_.setDistanceText(decimalText(distance_, distanceBuffer));
 }
 
 }  // namespace vortalin
