@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fonts-mplus fontconfig
   xvfb xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
-  binutils-mingw-w64-i686 g++-mingw-w64-i686-win32 python3-pefile
+  binutils-mingw-w64-i686 g++-mingw-w64-i686-win32 python3-pefile python3-xlib
   clang libclang-rt-14-dev
 )
 
