@@ -2,9 +2,9 @@
 # Sourced; defines xvfb_start, xvfb_launch and sets DISPLAY, WID.
 
 xvfb_cleanup() {
-  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  [ -n "${RUNTIME_DIR:-}" ] && rm -rf "$RUNTIME_DIR"
+  if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
+  if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  if [ -n "${RUNTIME_DIR:-}" ]; then rm -rf "$RUNTIME_DIR"; fi
   return 0
 }
 trap xvfb_cleanup EXIT
@@ -23,7 +23,7 @@ xvfb_start() {
       kill -0 "$XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
-    kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=
+    kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; XVFB_PID=
   done
   echo "no free X display for Xvfb" >&2
   return 1
