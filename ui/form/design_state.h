@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "form_table.h"
@@ -26,10 +27,12 @@ inline constexpr std::string_view distanceControl = "Text2";
 static_assert(
     [] {
       for (const ControlKey& key : boxControls) {
-        if (findControl(key.name, key.index) == nullptr) return false;
+        if (controlRow(key.name, key.index) < 0) return false;
       }
-      return findControl(clockControl) && findControl(windowControl) &&
-             findControl(energyControl) && findControl(distanceControl);
+      for (std::string_view name : {clockControl, windowControl, energyControl, distanceControl}) {
+        if (controlRow(name) < 0) return false;
+      }
+      return true;
     }(),
     "every control behind the race view is in the form table");
 

@@ -96,18 +96,26 @@ inline constexpr std::array formTable{
                   .font = impactLarge, .alignment = Alignment::Right, .tabIndex = 10},
 };
 
+/// Where a control is in the table, by name and array index, or -1 if it is absent.
+/// (An index, not a pointer: sanitizer builds cannot compare addresses at compile time.)
+constexpr int controlRow(std::string_view name, int index = -1) {
+  for (int row = 0; row < static_cast<int>(formTable.size()); ++row) {
+    if (formTable[row].name == name && formTable[row].index == index) return row;
+  }
+  return -1;
+}
+
 /// The record of a control by name and array index, or null if there is none.
 constexpr const ControlRecord* findControl(std::string_view name, int index = -1) {
-  for (const ControlRecord& record : formTable) {
-    if (record.name == name && record.index == index) return &record;
-  }
-  return nullptr;
+  const int row = controlRow(name, index);
+  return row < 0 ? nullptr : &formTable[row];
 }
 
 /// The record of a control by name and array index; a compile-time error if it is absent.
 consteval const ControlRecord& control(std::string_view name, int index = -1) {
-  if (const ControlRecord* record = findControl(name, index)) return *record;
-  throw "no such control in the form table";
+  const int row = controlRow(name, index);
+  if (row < 0) throw "no such control in the form table";
+  return formTable[row];
 }
 
 }  // namespace vortalin::form
