@@ -51,10 +51,12 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
   auto* button = new QPushButton(fromUtf8(record.caption), &parent);
   applyCommon(*button, record);
   if (record.graphicalStyle) {
-    // A flat face in the button's own colour inside a raised edge that sinks when pressed.
+    // A flat face in the button's own colour inside a raised edge that sinks when pressed;
+    // the edge turns black while the button has the keyboard focus.
     const QString colour = backgroundOf(record).name();
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                          " border: 2px outset %1; }"
+                                         " QPushButton:focus { border: 2px solid black; }"
                                          " QPushButton:pressed { border-style: inset; }")
                               .arg(colour));
   }
