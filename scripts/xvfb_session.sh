@@ -1,5 +1,6 @@
-# Shared by the Xvfb scripts: a private X server, the game on it, and cleanup on exit.
-# Sourced; defines xvfb_start, xvfb_launch and sets DISPLAY, WID.
+# Shared by the Xvfb scripts: a private X server, the game on it, the places of its
+# controls, and cleanup on exit. Sourced; defines xvfb_tools_missing, xvfb_start,
+# xvfb_launch, read_geometry, control_rect, control_centre, and sets DISPLAY, WID.
 
 xvfb_cleanup() {
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
@@ -8,6 +9,15 @@ xvfb_cleanup() {
   return 0
 }
 trap xvfb_cleanup EXIT
+
+# Prints the programs these scripts need that are not installed; prints nothing if all are.
+xvfb_tools_missing() {
+  local tool missing=()
+  for tool in Xvfb xdpyinfo xdotool import convert compare; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+  done
+  echo "${missing[*]}"
+}
 
 # Starts Xvfb on the first free display from :90 up.
 xvfb_start() {
@@ -38,4 +48,25 @@ xvfb_launch() {
   WID=$(timeout 20 xdotool search --sync --name '^Form1$' | head -n1)
   [ -n "$WID" ] || { echo "the game's window Form1 did not appear" >&2; return 1; }
   sleep 0.5  # let the first frame be drawn
+}
+
+# Reads the controls' places from the geometry tool (lines "NAME X Y WIDTH HEIGHT").
+read_geometry() {
+  GEOMETRY=$("$1") || { echo "the geometry tool $1 failed" >&2; return 1; }
+}
+
+# "X Y WIDTH HEIGHT" of a control, in pixels of the window's inside.
+control_rect() {
+  local rect
+  rect=$(awk -v name="$1" '$1 == name { print $2, $3, $4, $5 }' <<<"$GEOMETRY")
+  [ -n "$rect" ] || { echo "no control named $1 in the window" >&2; return 1; }
+  echo "$rect"
+}
+
+# "X Y" of a control's centre, window-relative, for xdotool.
+control_centre() {
+  local rect x y w h
+  rect=$(control_rect "$1") || return 1
+  read -r x y w h <<<"$rect"
+  echo "$((x + w / 2)) $((y + h / 2))"
 }

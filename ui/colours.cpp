@@ -34,6 +34,8 @@ QColor toQColor(form::Colour colour) {
 
 QColor defaultBackground() { return toQColor(form::buttonFace); }
 
+QColor defaultButtonText() { return QApplication::palette().color(QPalette::ButtonText); }
+
 void setBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, colour);

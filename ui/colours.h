@@ -14,6 +14,9 @@ QColor toQColor(form::Colour colour);
 /// The colour a control without one of its own shows behind its contents: the button face.
 QColor defaultBackground();
 
+/// The colour of a button's caption where the button names none: the button text colour.
+QColor defaultButtonText();
+
 /// Fills the widget's background with the colour; children that paint their own keep theirs.
 void setBackground(QWidget& widget, const QColor& colour);
 

@@ -52,13 +52,15 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
   applyCommon(*button, record);
   if (record.graphicalStyle) {
     // A flat face in the button's own colour inside a raised edge that sinks when pressed;
-    // the edge turns black while the button has the keyboard focus.
-    const QString colour = backgroundOf(record).name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+    // the edge takes the caption's colour while the button has the keyboard focus.
+    const QString face = backgroundOf(record).name();
+    const QString text =
+        (record.foreground ? toQColor(*record.foreground) : defaultButtonText()).name();
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
                                          " border: 2px outset %1; }"
-                                         " QPushButton:focus { border: 2px solid black; }"
+                                         " QPushButton:focus { border: 2px solid %2; }"
                                          " QPushButton:pressed { border-style: inset; }")
-                              .arg(colour));
+                              .arg(face, text));
   }
   return button;
 }

@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
 # End to end under Xvfb with real clicks: START and the right arrow start a race that
 # scrolls the course and moves the player's car, and the race ends by itself.
-# Usage: e2e_xvfb.sh path/to/vortalin
+# Usage: e2e_xvfb.sh path/to/vortalin path/to/form_geometry
+# Exits 77 (skipped) when the X tools are not installed.
 set -euo pipefail
-game=${1:?usage: e2e_xvfb.sh path/to/vortalin}
-[ -x "$game" ] || { echo "e2e_xvfb.sh: no executable at $game" >&2; exit 2; }
+usage="usage: e2e_xvfb.sh path/to/vortalin path/to/form_geometry"
+game=${1:?$usage}
+geometry_tool=${2:?$usage}
+for program in "$game" "$geometry_tool"; do
+  [ -x "$program" ] || { echo "e2e_xvfb.sh: no executable at $program" >&2; exit 2; }
+done
 source "$(dirname "$0")/../../scripts/xvfb_session.sh"
+missing=$(xvfb_tools_missing)
+if [ -n "$missing" ]; then
+  echo "SKIP: not installed: $missing (scripts/install-deps.sh installs them)"
+  exit 77
+fi
 work=$(mktemp -d)
 trap 'xvfb_cleanup; rm -rf "$work"' EXIT
 
@@ -24,21 +34,30 @@ differing() {
 }
 # Left edge of the pure red player car in the view's rows where it drives.
 player_x() {
-  convert "$work/$1.png" -crop "$view_w"x40+"$view_x"+"$((view_y + 212))" +repage \
+  convert "$work/$1.png" -crop "$view_w"x40+"$view_x"+"$((player_y + 4))" +repage \
     -fill black +opaque 'rgb(255,0,0)' -format '%@' info: | sed -E 's/.*\+([0-9-]+)\+[0-9-]+$/\1/'
 }
 
-# Places from the control table (twips / 15): the view's inside and two button centres.
-view_x=$((2040 / 15 + 2)); view_y=$((120 / 15 + 2)); view_w=141; view_h=301
+# Places of the built window's controls: the view's inside, the player's car, two buttons
+# and the distance display.
+read_geometry "$geometry_tool"
+form=$(control_rect Form1)
+view=$(control_rect Picture1.inside)
+player=$(control_rect Picture3)
+distance=$(control_rect Text2)
+read -r _ _ form_w form_h <<<"$form"
+read -r view_x view_y view_w view_h <<<"$view"
 view_crop="${view_w}x${view_h}+${view_x}+${view_y}"
-start_xy="$(((120 + 1815 / 2) / 15)) $(((3720 + 615 / 2) / 15))"
-right_xy="$(((3240 + 975 / 2) / 15)) $(((4680 + 615 / 2) / 15))"
-distance_crop="$((1335 / 15))x$((690 / 15))+$((120 / 15))+$((2880 / 15))"
+read -r _ player_y _ _ <<<"$player"
+start_xy=$(control_centre Command1)
+right_xy=$(control_centre Command3)
+read -r x y w h <<<"$distance"
+distance_crop="${w}x${h}+${x}+${y}"
 
 xvfb_start
 xvfb_launch "$game"
 size=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: //p')
-[ "$size" = "290x357" ] || fail "window is $size, not 290x357"
+[ "$size" = "${form_w}x${form_h}" ] || fail "window is $size, not ${form_w}x${form_h}"
 
 shot opening
 sleep 0.5
