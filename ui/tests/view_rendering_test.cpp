@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QImage>
+#include <QtMath>
 #include <QTest>
 
 #include "colours.h"
@@ -39,6 +40,9 @@ class ViewRenderingTest : public QObject {
   // A box moved partly out of the view must not paint over the frame or the window.
   void boxesAreClippedAtTheInsideOfTheFrame();
   void redBackgroundLeavesLabelsButtonsAndViewInTheirColours();
+  // A picture must sit at the inside's top-left at one picture pixel per logical pixel,
+  // and at any device scale each picture pixel must stay one flat colour (no smoothing).
+  void picturesAreDrawnAtNaturalSizeWithoutSmoothing();
 };
 
 void ViewRenderingTest::viewShowsTheCourseStrip() {
@@ -141,6 +145,42 @@ void ViewRenderingTest::redBackgroundLeavesLabelsButtonsAndViewInTheirColours() 
 
   window.raceView().setBackgroundColour(0x8000000F);
   QCOMPARE(window.grab().toImage(), before);
+}
+
+void ViewRenderingTest::picturesAreDrawnAtNaturalSizeWithoutSmoothing() {
+  MainWindow window;
+  auto* player = window.controls().get<PictureBox>("Picture3");
+  QImage checks(30, 50, QImage::Format_RGB32);
+  for (int y = 0; y < checks.height(); ++y) {
+    for (int x = 0; x < checks.width(); ++x) {
+      checks.setPixelColor(x, y, (x + y) % 2 ? Qt::white : Qt::black);
+    }
+  }
+  player->setPicture(QPixmap::fromImage(checks));
+  const QImage image = window.grab().toImage();
+  const double scale = image.devicePixelRatio();
+  const QPoint origin = player->mapTo(&window, player->insideRect().topLeft());
+
+  for (int y = 0; y < checks.height(); ++y) {
+    for (int x = 0; x < checks.width(); ++x) {
+      const QColor expected = checks.pixelColor(x, y);
+      const QPoint logical = origin + QPoint(x, y);
+      const int left = qCeil(logical.x() * scale), right = qCeil((logical.x() + 1) * scale);
+      const int top = qCeil(logical.y() * scale), bottom = qCeil((logical.y() + 1) * scale);
+      for (int deviceY = top; deviceY < bottom; ++deviceY) {
+        for (int deviceX = left; deviceX < right; ++deviceX) {
+          QCOMPARE(image.pixelColor(deviceX, deviceY), expected);
+        }
+      }
+    }
+  }
+  // Around the picture the box shows its own colour, one pixel wide.
+  const QPoint corner = player->mapTo(&window, QPoint(0, 0));
+  QCOMPARE(image.pixelColor(qCeil(corner.x() * scale), qCeil(corner.y() * scale)),
+           player->background());
+  const QPoint beyond = origin + QPoint(30, 50);
+  QCOMPARE(image.pixelColor(qCeil(beyond.x() * scale), qCeil(beyond.y() * scale)),
+           player->background());
 }
 
 }  // namespace vortalin::ui::test
