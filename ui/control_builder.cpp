@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,6 +139,8 @@ void applyWindow(QWidget& window, const ControlRecord& record) {
   window.setWindowTitle(fromUtf8(record.caption));
   window.resize(twipsToPixels(record.width), twipsToPixels(record.height));
   setBackground(window, backgroundOf(record));
+  const QPixmap icon = loadPicture(record.picture);
+  if (!icon.isNull()) window.setWindowIcon(QIcon(icon));
 }
 
 void setTabOrder(const std::vector<FormControls::Entry>& entries) {

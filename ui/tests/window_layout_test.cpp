@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "form_table.h"
 #include "picture_box.h"
+#include "picture_resources.h"
 #include "twips.h"
 #include "window_fixture.h"
 
@@ -82,6 +83,12 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(window.size(), QSize(290, 357));
   QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
+  // The icon is the player's car wherever the program carries its picture.
+  const QPixmap car = loadPicture(form::Picture::PlayerCar);
+  QCOMPARE(window.windowIcon().isNull(), car.isNull());
+  if (!car.isNull()) {
+    QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
+  }
   auto* view = window.controls().get<PictureBox>("Picture1");
   QCOMPARE(view->insideRect().size(), QSize(141, 301));
   QCOMPARE(view->inside().geometry(), view->insideRect());
