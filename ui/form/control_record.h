@@ -49,6 +49,7 @@ struct ControlRecord {
   bool timerEnabled = false;
   int timerIntervalMs = 0;
   bool wordWrap = false;
+  std::string_view accessibleName{};  // what assistive technology announces (UTF-8)
 };
 
 }  // namespace vortalin::form

@@ -1,24 +1,52 @@
 #pragma once
 
+#include <array>
+#include <initializer_list>
+#include <string_view>
+
 #include "form_table.h"
 #include "race_state.h"
 
 namespace vortalin::form {
 
+struct ControlKey {
+  std::string_view name;
+  int index = -1;
+};
+
+/// The picture box that holds each box of the race view, in the order of `Box`.
+inline constexpr std::array<ControlKey, boxCount> boxControls{{
+    {"Picture2"}, {"Picture3"}, {"Picture4", 0}, {"Picture4", 1}}};
+
+/// The controls behind the race view's clock, colour and displays.
+inline constexpr std::string_view clockControl = "Timer1";
+inline constexpr std::string_view windowControl = "Form1";
+inline constexpr std::string_view energyControl = "Text1";
+inline constexpr std::string_view distanceControl = "Text2";
+
+static_assert(
+    [] {
+      for (const ControlKey& key : boxControls) {
+        if (controlRow(key.name, key.index) < 0) return false;
+      }
+      for (std::string_view name : {clockControl, windowControl, energyControl, distanceControl}) {
+        if (controlRow(name) < 0) return false;
+      }
+      return true;
+    }(),
+    "every control behind the race view is in the form table");
+
 /// What the race view holds when the window opens, read from the control table.
 inline ViewState designViewState() {
   ViewState state;
-  const auto place = [&state](Box box, const ControlRecord& record) {
-    state[box] = {record.left, record.top};
-  };
-  place(Box::Strip, control("Picture2"));
-  place(Box::Player, control("Picture3"));
-  place(Box::Rival0, control("Picture4", 0));
-  place(Box::Rival1, control("Picture4", 1));
-  state.clockEnabled = control("Timer1").timerEnabled;
-  state.backgroundColour = *control("Form1").background;
-  state.energyText = control("Text1").caption;
-  state.distanceText = control("Text2").caption;
+  for (int i = 0; i < boxCount; ++i) {
+    const ControlRecord& record = *findControl(boxControls[i].name, boxControls[i].index);
+    state.boxes[i] = {record.left, record.top};
+  }
+  state.clockEnabled = findControl(clockControl)->timerEnabled;
+  state.backgroundColour = *findControl(windowControl)->background;
+  state.energyText = findControl(energyControl)->caption;
+  state.distanceText = findControl(distanceControl)->caption;
   return state;
 }
 

@@ -33,23 +33,28 @@ inline constexpr std::array formTable{
     ControlRecord{.name = "Command4", .kind = ControlKind::CommandButton, .container = "Form1",
                   .stacking = 1, .left = 120, .top = 4440, .width = 1815, .height = 615,
                   .caption = "STOP", .background = lightRed, .font = impactLarge,
-                  .graphicalStyle = true, .tabIndex = 9},
+                  .graphicalStyle = true, .tabIndex = 9,
+                  .accessibleName = "ストップ"},
     ControlRecord{.name = "Text2", .kind = ControlKind::TextBox, .container = "Form1", .stacking = 2,
                   .left = 120, .top = 2880, .width = 1335, .height = 690, .caption = "0",
                   .font = impactText, .alignment = Alignment::Right, .border = Border::Sunken,
-                  .tabIndex = 7},
+                  .tabIndex = 7,
+                  .accessibleName = "距離"},
     ControlRecord{.name = "Text1", .kind = ControlKind::TextBox, .container = "Form1", .stacking = 3,
                   .left = 120, .top = 2040, .width = 1335, .height = 690, .caption = "1000",
                   .font = impactText, .alignment = Alignment::Right, .border = Border::Sunken,
-                  .tabIndex = 6},
+                  .tabIndex = 6,
+                  .accessibleName = "エネルギー"},
     ControlRecord{.name = "Command3", .kind = ControlKind::CommandButton, .container = "Form1",
                   .stacking = 4, .left = 3240, .top = 4680, .width = 975, .height = 615,
                   .caption = "→", .background = yellow, .font = rightArrowFont,
-                  .graphicalStyle = true, .tabIndex = 4},
+                  .graphicalStyle = true, .tabIndex = 4,
+                  .accessibleName = "右へ"},
     ControlRecord{.name = "Command2", .kind = ControlKind::CommandButton, .container = "Form1",
                   .stacking = 5, .left = 2040, .top = 4680, .width = 975, .height = 615,
                   .caption = "←", .background = yellow, .font = leftArrowFont,
-                  .graphicalStyle = true, .tabIndex = 3},
+                  .graphicalStyle = true, .tabIndex = 3,
+                  .accessibleName = "左へ"},
     ControlRecord{.name = "Picture1", .kind = ControlKind::PictureBox, .container = "Form1",
                   .stacking = 6, .left = 2040, .top = 120, .width = 2175, .height = 4575,
                   .border = Border::Sunken, .tabIndex = 1},
@@ -73,7 +78,8 @@ inline constexpr std::array formTable{
     ControlRecord{.name = "Command1", .kind = ControlKind::CommandButton, .container = "Form1",
                   .stacking = 8, .left = 120, .top = 3720, .width = 1815, .height = 615,
                   .caption = "START", .background = lightBlue, .font = impactLarge,
-                  .graphicalStyle = true, .tabIndex = 0},
+                  .graphicalStyle = true, .tabIndex = 0,
+                  .accessibleName = "スタート"},
     ControlRecord{.name = "Label4", .kind = ControlKind::Label, .container = "Form1", .stacking = 9,
                   .left = 120, .top = 5160, .width = 1815, .height = 255,
                   .caption = identity::homePage, .tabIndex = 14},
@@ -90,12 +96,26 @@ inline constexpr std::array formTable{
                   .font = impactLarge, .alignment = Alignment::Right, .tabIndex = 10},
 };
 
+/// Where a control is in the table, by name and array index, or -1 if it is absent.
+/// (An index, not a pointer: sanitizer builds cannot compare addresses at compile time.)
+constexpr int controlRow(std::string_view name, int index = -1) {
+  for (int row = 0; row < static_cast<int>(formTable.size()); ++row) {
+    if (formTable[row].name == name && formTable[row].index == index) return row;
+  }
+  return -1;
+}
+
+/// The record of a control by name and array index, or null if there is none.
+constexpr const ControlRecord* findControl(std::string_view name, int index = -1) {
+  const int row = controlRow(name, index);
+  return row < 0 ? nullptr : &formTable[row];
+}
+
 /// The record of a control by name and array index; a compile-time error if it is absent.
 consteval const ControlRecord& control(std::string_view name, int index = -1) {
-  for (const ControlRecord& record : formTable) {
-    if (record.name == name && record.index == index) return record;
-  }
-  throw "no such control in the form table";
+  const int row = controlRow(name, index);
+  if (row < 0) throw "no such control in the form table";
+  return formTable[row];
 }
 
 }  // namespace vortalin::form

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include <QFont>
+
+#include "control_record.h"
+
+namespace vortalin::ui {
+
+/// A face the window names and the installed face that stands in where it is missing.
+struct FontSubstitute {
+  std::string_view face;
+  std::string_view substitute;
+};
+
+std::span<const FontSubstitute> fontSubstitutes();
+
+/// Registers the substitutes with Qt; a face that is installed is still used as it is.
+void registerFontSubstitutes();
+
+/// The font a record asks for: its face, size in points and weight.
+QFont toQFont(const form::Font& font);
+
+}  // namespace vortalin::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+#include "control_record.h"
+
+namespace vortalin::form {
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+/// The natural size of each picture; an auto-sized box is this plus its frame.
+constexpr PixelSize pictureSize(Picture picture) {
+  switch (picture) {
+    case Picture::Course: return {141, 2835};
+    case Picture::PlayerCar:
+    case Picture::RivalCar: return {30, 50};
+    case Picture::None: break;
+  }
+  return {};
+}
+
+/// The file of each picture among the program's resources.
+constexpr std::string_view pictureFile(Picture picture) {
+  switch (picture) {
+    case Picture::Course: return "course.gif";
+    case Picture::PlayerCar: return "player_car.gif";
+    case Picture::RivalCar: return "rival_car.gif";
+    case Picture::None: break;
+  }
+  return {};
+}
+
+}  // namespace vortalin::form
