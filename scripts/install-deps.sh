@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libgif-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libgif-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-mplus fontconfig
   xvfb xdotool imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev file
