@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+class QTranslator;
+
+namespace vortalin::app {
+
+/// Sets the program's identity and Japanese locale, and makes Qt's own texts (the message
+/// box's buttons) Japanese where Qt's translations are installed.
+void useJapaneseInterface(QApplication& application, QTranslator& translator);
+
+}  // namespace vortalin::app
