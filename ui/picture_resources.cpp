@@ -1,21 +1,15 @@
 #include "picture_resources.h"
 
-#include <QFile>
-
 #include "pictures.h"
 
-#ifdef VORTALIN_HAS_PICTURES
 // Q_INIT_RESOURCE names a function in the global namespace.
 static void initPictureResourceData() { Q_INIT_RESOURCE(pictures); }
-#endif
 
 namespace vortalin::ui {
 
 void initPictureResources() {
-#ifdef VORTALIN_HAS_PICTURES
   static const bool initialised = (initPictureResourceData(), true);
   (void)initialised;
-#endif
 }
 
 QString pictureResourcePath(std::string_view file) {
@@ -26,9 +20,7 @@ QString pictureResourcePath(std::string_view file) {
 QPixmap loadPicture(form::Picture picture) {
   if (picture == form::Picture::None) return {};
   initPictureResources();
-  const QString path = pictureResourcePath(form::pictureFile(picture));
-  if (!QFile::exists(path)) return {};
-  return QPixmap(path);
+  return QPixmap(pictureResourcePath(form::pictureFile(picture)));
 }
 
 }  // namespace vortalin::ui

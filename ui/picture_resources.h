@@ -15,7 +15,7 @@ void initPictureResources();
 /// The resource path of a built-in picture file, e.g. ":/pictures/course.gif".
 QString pictureResourcePath(std::string_view file);
 
-/// The picture a control shows, or a null pixmap if the program carries none.
+/// The picture a control shows; a null pixmap for a control without one.
 QPixmap loadPicture(form::Picture picture);
 
 }  // namespace vortalin::ui
