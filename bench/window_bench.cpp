@@ -3,6 +3,7 @@
 //
 //   pace, bare-pace              a whole course on the real event loop and the real timer
 //   tick-cost, bare-tick-cost    one timer event with the repaint it causes, many times over
+//   spaced-tick-cost, bare-...   the same, idle for one clock period between samples
 //   startup, bare-startup        process start to the first frame of the shown window
 //   info                         Qt version and platform plugin
 
@@ -41,6 +42,7 @@ constexpr int courseTicks = 1522;
 constexpr int tickIntervalMs = 10;
 constexpr qint64 lostIntervalNs = 15'000'000;
 constexpr int tickCostSamples = 3000;
+constexpr int spacedTickCostSamples = 500;
 constexpr const char* startEnvironment = "VORTALIN_BENCH_T0_NS";
 
 qint64 monotonicNs() {
@@ -175,16 +177,20 @@ int runPace(bool bare) {
 // One tick as the event loop delivers it (the timer event of the running clock), then the
 // repaint it asked for, flushed to the backing store. Ticks the loop runs in between are not
 // measured; when the course ends the clock is started again outside the measurement.
-int runTickCost(bool bare) {
+// Spaced samples sleep for one clock period first, as the game does between ticks, so they
+// show the cost of a tick that finds its caches cold.
+int runTickCost(bool bare, bool spaced) {
   Subject subject = makeSubject(bare);
   showAndWaitForExposure(*subject.window);
   subject.start();
   std::vector<qint64> samples;
-  samples.reserve(tickCostSamples);
+  const size_t count = spaced ? spacedTickCostSamples : tickCostSamples;
+  samples.reserve(count);
   QElapsedTimer clock;
   clock.start();
-  while (samples.size() < tickCostSamples) {
+  while (samples.size() < count) {
     QCoreApplication::processEvents();
+    if (spaced) usleep(tickIntervalMs * 1000);
     if (!subject.clock->isActive()) subject.start();
     QTimerEvent tick(subject.clock->timerId());
     const qint64 t0 = clock.nsecsElapsed();
@@ -248,7 +254,7 @@ int runInfo() {
 int usage() {
   std::fprintf(stderr,
                "usage: window_bench MODE\n"
-               "MODE: pace, bare-pace, tick-cost, bare-tick-cost, startup, bare-startup, info\n");
+               "MODE: pace, tick-cost, spaced-tick-cost, startup (each also with bare-), info\n");
   return 2;
 }
 
@@ -259,7 +265,8 @@ int main(int argc, char* argv[]) {
   const std::string mode = argv[1];
   const bool bare = mode.rfind("bare-", 0) == 0;
   const std::string task = bare ? mode.substr(5) : mode;
-  if (task != "pace" && task != "tick-cost" && task != "startup" && mode != "info") {
+  if (task != "pace" && task != "tick-cost" && task != "spaced-tick-cost" && task != "startup" &&
+      mode != "info") {
     std::fprintf(stderr, "window_bench: unknown mode '%s'\n", mode.c_str());
     return usage();
   }
@@ -268,7 +275,8 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   if (task == "pace") return runPace(bare);
-  if (task == "tick-cost") return runTickCost(bare);
+  if (task == "tick-cost") return runTickCost(bare, false);
+  if (task == "spaced-tick-cost") return runTickCost(bare, true);
   if (task == "startup") return runStartup(bare, std::stoll(start));
   return runInfo();
 }

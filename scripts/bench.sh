@@ -79,6 +79,16 @@ for platform in xcb offscreen; do
   done
 done
 
+for platform in xcb offscreen; do
+  game=$(run "$platform" 1 spaced-tick-cost)
+  bare=$(run "$platform" 1 bare-spaced-tick-cost)
+  for stat in median p99; do
+    g=$(value "tick_us_$stat" <<<"$game"); b=$(value "tick_us_$stat" <<<"$bare")
+    row "tick with repaint, 10 ms apart, $platform, ratio 1: $stat, µs" "$g" "$b" \
+        "$(ratio "$g" "$b")" -
+  done
+done
+
 g_frames=(); b_frames=(); g_rss=(); b_rss=()
 for _ in $(seq "$startup_runs"); do
   game=$(run xcb 1 startup); bare=$(run xcb 1 bare-startup)
