@@ -25,7 +25,10 @@ run() {
   QT_QPA_PLATFORM=$1 QT_SCALE_FACTOR=$2 "$harness" "$3"
 }
 # value KEY < lines
-value() { awk -v k="$1" '$1 == k { print $2; found = 1 } END { if (!found) exit 1 }'; }
+value() {
+  awk -v k="$1" '$1 == k { print $2; found = 1 }
+    END { if (!found) { print "bench.sh: the harness printed no " k > "/dev/stderr"; exit 1 } }'
+}
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
