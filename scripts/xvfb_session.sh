@@ -19,12 +19,12 @@ xvfb_tools_missing() {
   echo "${missing[*]}"
 }
 
-# Starts Xvfb on the first free display from :90 up.
+# Starts Xvfb on the first free display from :90 up; XVFB_SCREEN overrides the screen size.
 xvfb_start() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i

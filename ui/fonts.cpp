@@ -30,6 +30,12 @@ void registerFontSubstitutes() {
   }
 }
 
+void cacheLargeGlyphs() {
+  // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare.
+  constexpr const char* variable = "QT_MAX_CACHED_GLYPH_SIZE";
+  if (!qEnvironmentVariableIsSet(variable)) qputenv(variable, "160");
+}
+
 QFont toQFont(const form::Font& font) {
   QFont result(fromUtf8(font.face));
   result.setPointSizeF(font.points);

@@ -29,7 +29,7 @@ RaceViewBinding::Controls raceControls(const FormControls& controls) {
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
-      controls_((registerFontSubstitutes(), buildForm(*this))),
+      controls_((registerFontSubstitutes(), cacheLargeGlyphs(), buildForm(*this))),
       binding_(std::make_unique<RaceViewBinding>(raceControls(controls_),
                                                  form::designViewState())),
       race_(std::make_unique<Race>(*binding_, random_)) {

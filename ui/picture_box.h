@@ -36,10 +36,14 @@ class PictureBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  const QPixmap& devicePicture();
+
   Frame frame_;
   int frameWidth_;
   QColor background_;
   QPixmap picture_;
+  QPixmap devicePicture_;
+  qreal devicePictureRatio_ = 0;
   QWidget* inside_;
 };
 

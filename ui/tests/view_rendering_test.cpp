@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QtMath>
 #include <QTest>
 
@@ -43,6 +44,8 @@ class ViewRenderingTest : public QObject {
   // A picture must sit at the inside's top-left at one picture pixel per logical pixel,
   // and at any device scale each picture pixel must stay one flat colour (no smoothing).
   void picturesAreDrawnAtNaturalSizeWithoutSmoothing();
+  // Boxes paint only what is dirty; a part of the view painted alone must match the whole.
+  void aPartialRepaintMatchesAFullOne();
 };
 
 void ViewRenderingTest::viewShowsTheCourseStrip() {
@@ -181,6 +184,20 @@ void ViewRenderingTest::picturesAreDrawnAtNaturalSizeWithoutSmoothing() {
   const QPoint beyond = origin + QPoint(30, 50);
   QCOMPARE(image.pixelColor(qCeil(beyond.x() * scale), qCeil(beyond.y() * scale)),
            player->background());
+}
+
+void ViewRenderingTest::aPartialRepaintMatchesAFullOne() {
+  MainWindow window;
+  const QImage full = window.grab().toImage();
+  // Odd places and sizes, so that at a fractional scale they start between device pixels; the
+  // second covers the player car, the third the bottom of the view.
+  for (const QRect& part : {QRect(3, 5, 41, 67), QRect(37, 199, 33, 101), QRect(0, 250, 141, 51)}) {
+    const QRect inWindow = part.translated(inView(window, QPoint(0, 0)));
+    QImage partial = full;
+    QPainter(&partial).fillRect(inWindow, Qt::magenta);
+    window.render(&partial, inWindow.topLeft(), QRegion(inWindow));
+    QCOMPARE(partial, full);
+  }
 }
 
 }  // namespace vortalin::ui::test
