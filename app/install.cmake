@@ -10,7 +10,7 @@ configure_file(vortalin.metainfo.xml.in ${VORTALIN_METAINFO_FILE} @ONLY)
 install(TARGETS vortalin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${VORTALIN_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VORTALIN_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/ui/pictures/vortalin.png
+install(FILES ${PROJECT_SOURCE_DIR}/pictures/vortalin.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
         RENAME ${VORTALIN_APP_ID}.png)
 

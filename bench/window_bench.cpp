@@ -31,12 +31,13 @@
 
 #include "design_state.h"
 #include "form_table.h"
+#include "application_setup.h"
 #include "main_window.h"
 #include "picture_resources.h"
 
 namespace {
 
-using vortalin::ui::MainWindow;
+using vortalin::qt::MainWindow;
 
 constexpr int courseTicks = 1522;
 constexpr int tickIntervalMs = 10;
@@ -89,8 +90,8 @@ struct Subject {
 };
 
 Subject gameSubject() {
-  vortalin::ui::initPictureResources();
-  const QString icon = vortalin::ui::pictureResourcePath("vortalin.png");
+  vortalin::qt::initPictureResources();
+  const QString icon = vortalin::qt::pictureResourcePath("vortalin.png");
   if (QFile::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
   auto window = std::make_unique<MainWindow>();
   Subject subject;
@@ -274,6 +275,7 @@ int main(int argc, char* argv[]) {
   if (task == "startup" && start == nullptr) execWithStartTime(argv);
 
   QApplication application(argc, argv);
+  if (!bare) vortalin::qt::prepareApplication();
   if (task == "pace") return runPace(bare);
   if (task == "tick-cost") return runTickCost(bare, false);
   if (task == "spaced-tick-cost") return runTickCost(bare, true);

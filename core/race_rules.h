@@ -25,6 +25,6 @@ inline constexpr float collisionHalfWidth = 300;
 inline constexpr float collisionHalfHeight = 1000;
 
 inline constexpr Colour hitColour = 255;
-inline constexpr Colour normalColour = 0x8000000F;
+inline constexpr Colour normalColour = buttonFace;
 
 }  // namespace vortalin::rules

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
+
+#include "colour.h"
 
 namespace vortalin {
 
@@ -9,9 +10,6 @@ namespace vortalin {
 enum class Box { Strip, Player, Rival0, Rival1 };
 
 inline constexpr int boxCount = 4;
-
-/// A colour as 0x00BBGGRR; the top bit set names a system colour by its low byte.
-using Colour = std::uint32_t;
 
 /// The window properties a race reads and writes, and nothing else. Positions are twips,
 /// held as singles; a read returns exactly what the window holds at that moment.

@@ -29,7 +29,7 @@ class StartupTest : public QObject {
 
   // Opening the window runs no game code: the clock stays off and nothing counts.
   void noTickRunsBeforeTheFirstClick() {
-    vortalin::ui::MainWindow window;
+    vortalin::qt::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(200);

@@ -54,7 +54,7 @@ TEST_F(Generator, redrawsTheCommittedPicturesByteForByte) {
     const fs::path out = folder_ / "pictures";
     ASSERT_EQ(run(quoted(out.string())), 0) << errorText();
     for (const std::string& name : generatedFiles)
-        EXPECT_TRUE(readBytes((out / name).string()) == readBytes(picturePath(name))) << name << " differs from ui/pictures";
+        EXPECT_TRUE(readBytes((out / name).string()) == readBytes(picturePath(name))) << name << " differs from pictures/";
     EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), static_cast<long>(generatedFiles.size()))
         << "only the pictures may be written";
 }

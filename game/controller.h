@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "front_end.h"
+#include "race.h"
+#include "random_source.h"
+#include "shown_race_view.h"
+
+namespace vortalin::game {
+
+enum class Command { Start, SteerLeft, SteerRight, Stop };
+
+/// The command behind a control of the window, or none for a control that has none.
+std::optional<Command> commandOfControl(std::string_view controlName);
+
+/// What the player is told when the distance counter can count no further (UTF-8).
+extern const std::string_view counterFullNotice;
+
+/// The game behind every front-end: it owns the random source, the race view on the
+/// front-end and the race. A front-end hands it the clicks on the four buttons and the
+/// periods of the clock, and nothing else.
+class Controller {
+ public:
+  explicit Controller(FrontEnd& frontEnd,
+                      std::unique_ptr<RandomSource> random = std::make_unique<ClassicRandom>(),
+                      int dotsPerInch = form::designDotsPerInch);
+
+  void execute(Command command);
+  /// A click on a control: runs its command, if it has one. Returns whether it had.
+  bool click(std::string_view controlName);
+  /// One period of the game clock: a tick if the clock is on, else nothing (no outcome).
+  /// A tick that finds the distance counter full stops the clock and tells the player.
+  std::optional<TickOutcome> clockPeriod();
+
+  const Race& race() const { return race_; }
+  ShownRaceView& view() { return view_; }
+  const ShownRaceView& view() const { return view_; }
+  /// The number the last tick drew from the random source.
+  float lastDraw() const { return random_.last(); }
+
+ private:
+  /// The random source the race draws from, remembering its last number.
+  class RememberingRandom final : public RandomSource {
+   public:
+    explicit RememberingRandom(std::unique_ptr<RandomSource> source)
+        : source_(std::move(source)) {}
+    float next() override { return last_ = source_->next(); }
+    float last() const { return last_; }
+
+   private:
+    std::unique_ptr<RandomSource> source_;
+    float last_ = 0;
+  };
+
+  FrontEnd& frontEnd_;
+  RememberingRandom random_;
+  ShownRaceView view_;
+  Race race_;
+};
+
+}  // namespace vortalin::game

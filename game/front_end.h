@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "colour.h"
+#include "race_view.h"
+
+namespace vortalin::game {
+
+/// A point in whole pixels, in the inside of the container of a box.
+struct PixelPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+enum class Display { Energy, Distance };
+
+/// What a front-end does for the game, and nothing more. The game calls it only when
+/// something the player can see really changes. Texts are UTF-8.
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+
+  virtual void moveBox(Box box, PixelPoint topLeft) = 0;
+  virtual void setClockRunning(bool running) = 0;
+  virtual void setWindowColour(Colour colour) = 0;
+  /// The text a display shows now; the player may have typed into it.
+  virtual std::string displayText(Display display) const = 0;
+  virtual void setDisplayText(Display display, std::string_view text) = 0;
+  /// Tells the player something; the window stays open and usable.
+  virtual void showNotice(std::string_view message) = 0;
+};
+
+}  // namespace vortalin::game

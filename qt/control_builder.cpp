@@ -1,0 +1,206 @@
+#include "control_builder.h"
+
+#include <algorithm>
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "colours.h"
+#include "fonts.h"
+#include "form_table.h"
+#include "picture_box.h"
+#include "picture_resources.h"
+#include "pictures.h"
+#include "twips.h"
+
+namespace vortalin::qt {
+
+namespace {
+
+using form::ControlRecord;
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor backgroundOf(const ControlRecord& record) {
+  return record.background ? toQColor(*record.background) : defaultBackground();
+}
+
+Qt::Alignment textAlignment(form::Alignment alignment, Qt::Alignment vertical) {
+  switch (alignment) {
+    case form::Alignment::Right: return Qt::AlignRight | vertical;
+    case form::Alignment::Centre: return Qt::AlignHCenter | vertical;
+    case form::Alignment::Left:
+    case form::Alignment::Default: break;
+  }
+  return Qt::AlignLeft | vertical;
+}
+
+void applyCommon(QWidget& widget, const ControlRecord& record) {
+  widget.setObjectName(controlObjectName(record));
+  widget.setGeometry(pixelRect(record));
+  if (record.font) widget.setFont(toQFont(*record.font));
+  if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
+}
+
+QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
+  auto* button = new QPushButton(fromUtf8(record.caption), &parent);
+  applyCommon(*button, record);
+  if (record.graphicalStyle) {
+    // A flat face in the button's own colour inside a raised edge that sinks when pressed;
+    // the edge takes the caption's colour while the button has the keyboard focus.
+    const QString face = backgroundOf(record).name();
+    const QString text =
+        (record.foreground ? toQColor(*record.foreground) : defaultButtonText()).name();
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
+                                         " border: 2px outset %1; }"
+                                         " QPushButton:focus { border: 2px solid %2; }"
+                                         " QPushButton:pressed { border-style: inset; }")
+                              .arg(face, text));
+  }
+  return button;
+}
+
+QWidget* makeTextBox(QWidget& parent, const ControlRecord& record) {
+  auto* box = new QLineEdit(fromUtf8(record.caption), &parent);
+  applyCommon(*box, record);
+  box->setAlignment(textAlignment(record.alignment, Qt::AlignVCenter));
+  box->setFrame(record.border != form::Border::None);
+  return box;
+}
+
+QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
+  auto* label = new QLabel(fromUtf8(record.caption), &parent);
+  applyCommon(*label, record);
+  label->setTextFormat(Qt::PlainText);
+  // Opaque in its own colour, so it keeps it when the window's background changes.
+  setBackground(*label, backgroundOf(record));
+  if (record.foreground) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(*record.foreground));
+    label->setPalette(palette);
+  }
+  label->setAlignment(textAlignment(record.alignment, Qt::AlignTop));
+  label->setWordWrap(record.wordWrap);
+  if (record.border == form::Border::Single) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+  }
+  return label;
+}
+
+int frameWidthOf(const ControlRecord& record) {
+  if (record.border == form::Border::Sunken) return PictureBox::sunkenBorderWidth;
+  if (record.autoSize && record.picture != form::Picture::None) {
+    return (twipsToPixels(record.width) - form::pictureSize(record.picture).width) / 2;
+  }
+  return 0;
+}
+
+QWidget* makePictureBox(QWidget& parent, const ControlRecord& record) {
+  const auto frame = record.border == form::Border::Sunken ? PictureBox::Frame::Sunken
+                                                           : PictureBox::Frame::Plain;
+  auto* box = new PictureBox(&parent, pixelRect(record), frame, frameWidthOf(record),
+                             backgroundOf(record));
+  applyCommon(*box, record);
+  const QPixmap picture = loadPicture(record.picture);
+  if (!picture.isNull()) box->setPicture(picture);
+  return box;
+}
+
+QWidget* makeWidget(QWidget& parent, const ControlRecord& record) {
+  switch (record.kind) {
+    case form::ControlKind::CommandButton: return makeButton(parent, record);
+    case form::ControlKind::TextBox: return makeTextBox(parent, record);
+    case form::ControlKind::Label: return makeLabel(parent, record);
+    case form::ControlKind::PictureBox: return makePictureBox(parent, record);
+    case form::ControlKind::Window:
+    case form::ControlKind::Timer: break;
+  }
+  return nullptr;
+}
+
+QTimer* makeTimer(QWidget& window, const ControlRecord& record) {
+  auto* timer = new QTimer(&window);
+  timer->setObjectName(controlObjectName(record));
+  timer->setTimerType(Qt::PreciseTimer);
+  timer->setInterval(record.timerIntervalMs);
+  if (record.timerEnabled) timer->start();
+  return timer;
+}
+
+void applyWindow(QWidget& window, const ControlRecord& record) {
+  window.setObjectName(controlObjectName(record));
+  window.setWindowTitle(fromUtf8(record.caption));
+  window.resize(twipsToPixels(record.width), twipsToPixels(record.height));
+  setBackground(window, backgroundOf(record));
+  const QPixmap icon = loadPicture(record.picture);
+  if (!icon.isNull()) window.setWindowIcon(QIcon(icon));
+}
+
+void setTabOrder(const std::vector<FormControls::Entry>& entries) {
+  std::vector<const FormControls::Entry*> focusable;
+  for (const FormControls::Entry& entry : entries) {
+    if (entry.widget && entry.widget->focusPolicy() != Qt::NoFocus) focusable.push_back(&entry);
+  }
+  std::ranges::sort(focusable, {}, [](const auto* entry) { return entry->record->tabIndex; });
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(focusable[i - 1]->widget, focusable[i]->widget);
+  }
+  if (!focusable.empty()) focusable.front()->widget->setFocus();
+}
+
+}  // namespace
+
+QString controlObjectName(const ControlRecord& record) {
+  QString name = fromUtf8(record.name);
+  if (record.index >= 0) name += QStringLiteral("(%1)").arg(record.index);
+  return name;
+}
+
+const FormControls::Entry* FormControls::find(std::string_view name, int index) const {
+  for (const Entry& entry : entries_) {
+    if (entry.record->name == name && entry.record->index == index) return &entry;
+  }
+  return nullptr;
+}
+
+QWidget* FormControls::widget(std::string_view name, int index) const {
+  const Entry* entry = find(name, index);
+  return entry ? entry->widget : nullptr;
+}
+
+QTimer* FormControls::timer(std::string_view name) const {
+  const Entry* entry = find(name, -1);
+  return entry ? entry->timer : nullptr;
+}
+
+FormControls buildForm(QWidget& window) {
+  FormControls controls;
+  for (const ControlRecord& record : form::formTable) {
+    if (record.kind == form::ControlKind::Window) {
+      applyWindow(window, record);
+      controls.entries_.push_back({&record, &window, nullptr});
+      continue;
+    }
+    if (record.kind == form::ControlKind::Timer) {
+      controls.entries_.push_back({&record, nullptr, makeTimer(window, record)});
+      continue;
+    }
+    QWidget* container = controls.widget(record.container);
+    if (auto* box = qobject_cast<PictureBox*>(container)) container = &box->inside();
+    QWidget* widget = makeWidget(*container, record);
+    // The table lists each container's children front to back: each new one goes behind.
+    widget->lower();
+    controls.entries_.push_back({&record, widget, nullptr});
+  }
+  setTabOrder(controls.entries_);
+  return controls;
+}
+
+}  // namespace vortalin::qt

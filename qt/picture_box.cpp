@@ -1,0 +1,67 @@
+#include "picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace vortalin::qt {
+
+PictureBox::PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
+                       const QColor& background)
+    : QWidget(parent),
+      frame_(frame),
+      frameWidth_(frameWidth),
+      background_(background),
+      inside_(new QWidget(this)) {
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(geometry);
+  inside_->setObjectName(QStringLiteral("inside"));
+  inside_->setGeometry(insideRect());
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+  picture_ = picture;
+  devicePicture_ = {};
+  update();
+}
+
+// The picture at one picture pixel to one logical pixel, as a pixmap of device pixels.
+// Scaled once per device pixel ratio, without smoothing.
+const QPixmap& PictureBox::devicePicture() {
+  const qreal ratio = devicePixelRatioF();
+  if (devicePicture_.isNull() || devicePictureRatio_ != ratio) {
+    const QSize natural = picture_.deviceIndependentSize().toSize();
+    devicePicture_ = natural * ratio == picture_.size()
+                         ? picture_
+                         : picture_.scaled(natural * ratio, Qt::IgnoreAspectRatio,
+                                           Qt::FastTransformation);
+    devicePicture_.setDevicePixelRatio(1);
+    devicePictureRatio_ = ratio;
+  }
+  return devicePicture_;
+}
+
+QRect PictureBox::insideRect() const {
+  return rect().adjusted(frameWidth_, frameWidth_, -frameWidth_, -frameWidth_);
+}
+
+// Paints only the dirty part: the course strip is far taller than the view onto it. The
+// picture is drawn in device pixels, so it is always a plain copy, whatever the scale.
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect dirty = event->rect();
+  painter.fillRect(dirty, background_);
+  if (frame_ == Frame::Sunken) {
+    qDrawWinPanel(&painter, rect(), palette(), true);
+  }
+  if (picture_.isNull()) return;
+  const QPixmap& picture = devicePicture();
+  const qreal ratio = devicePixelRatioF();
+  const QRect inside = insideRect();
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.setClipRect(QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio),
+                      Qt::IntersectClip);
+  painter.drawPixmap(QPointF(inside.topLeft()) * ratio, picture);
+}
+
+}  // namespace vortalin::qt

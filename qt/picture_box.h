@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace vortalin::qt {
+
+/// A box that fills its inside with a background colour, shows a picture at the inside's
+/// top-left corner at its natural size, and holds child controls clipped to its inside.
+/// The frame around the inside is either a sunken border or plain background.
+class PictureBox final : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class Frame { Plain, Sunken };
+
+  /// Width of the sunken border, in logical pixels.
+  static constexpr int sunkenBorderWidth = 2;
+
+  /// A box at a fixed place and size in its parent; `frameWidth` pixels lie around the inside.
+  PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
+             const QColor& background);
+
+  void setPicture(const QPixmap& picture);
+  const QPixmap& picture() const { return picture_; }
+  QColor background() const { return background_; }
+  Frame frame() const { return frame_; }
+
+  /// The area within the frame, in this box's coordinates.
+  QRect insideRect() const;
+  /// The parent for child controls: it covers the inside and clips them to it.
+  QWidget& inside() { return *inside_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const QPixmap& devicePicture();
+
+  Frame frame_;
+  int frameWidth_;
+  QColor background_;
+  QPixmap picture_;
+  QPixmap devicePicture_;
+  qreal devicePictureRatio_ = 0;
+  QWidget* inside_;
+};
+
+}  // namespace vortalin::qt

@@ -1,0 +1,39 @@
+// Prints where the window's inside and each of its controls lie, in logical pixels from the
+// top-left corner of the window's inside: "NAME X Y WIDTH HEIGHT", one a line, plus the
+// inside of each framed picture box as "NAME.inside". The Xvfb scripts click and crop by these lines.
+#include <QApplication>
+#include <QTextStream>
+
+#include "application_setup.h"
+#include "main_window.h"
+#include "picture_box.h"
+
+namespace {
+
+void printRect(QTextStream& out, const QString& name, const QRect& rect) {
+  out << name << ' ' << rect.x() << ' ' << rect.y() << ' ' << rect.width() << ' '
+      << rect.height() << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Nothing is shown: the window is only built to be measured.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  vortalin::qt::prepareApplication();
+  vortalin::qt::MainWindow window;
+  QTextStream out(stdout);
+  for (const auto& entry : window.controls().entries()) {
+    QWidget* widget = entry.widget;
+    if (widget == nullptr) continue;
+    const QPoint origin = widget == &window ? QPoint(0, 0) : widget->mapTo(&window, QPoint(0, 0));
+    printRect(out, widget->objectName(), QRect(origin, widget->size()));
+    const auto* box = qobject_cast<vortalin::qt::PictureBox*>(widget);
+    if (box && box->frame() == vortalin::qt::PictureBox::Frame::Sunken) {
+      printRect(out, widget->objectName() + QStringLiteral(".inside"),
+                box->insideRect().translated(origin));
+    }
+  }
+  return 0;
+}

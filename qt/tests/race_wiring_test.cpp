@@ -1,0 +1,192 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+
+#include <map>
+
+#include "colours.h"
+#include "design_state.h"
+#include "race.h"
+#include "race_model.h"
+#include "random_source.h"
+#include "twips.h"
+#include "window_fixture.h"
+
+namespace vortalin::qt::test {
+
+namespace {
+
+constexpr int ticksPerCourse = 1522;
+constexpr Colour hitColour = 255;
+
+/// The same race run on an in-memory view, fed the same clicks as the window.
+struct ModelRace {
+  RaceModel view{form::designViewState()};
+  ClassicRandom random;
+  Race race{view, random};
+};
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+bool overlaps(const RaceView& view, Box rival) {
+  const float dx = view.left(Box::Player) - view.left(rival);
+  const float dy = view.top(Box::Player) - view.top(rival);
+  return dx > -300 && dx < 300 && dy > -1000 && dy < 1000;
+}
+
+}  // namespace
+
+class RaceWiringTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { prepareApplication(); }
+  // Each button runs its own command and nothing else.
+  void buttonsRunStartSteeringAndStop();
+  // The window and the core on a model must agree on every value after every tick.
+  void windowAgreesWithTheModelTickByTickOverAWholeCourse();
+  // A tick's text replaces whatever the player typed into a display.
+  void typedTextIsReplacedByTheNextTick();
+  // The 32768th tick cannot count: the window must stop, say so and stay usable.
+  void fullDistanceCounterStopsTheClockAndTellsThePlayer();
+};
+
+void RaceWiringTest::buttonsRunStartSteeringAndStop() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(!clock(window).isActive());
+
+  click(window, "Command2");
+  QCOMPARE(window.race().steeringSpeed(), -10.0f);
+  QVERIFY(!clock(window).isActive());
+  click(window, "Command3");
+  QCOMPARE(window.race().steeringSpeed(), 10.0f);
+
+  click(window, "Command1");
+  QVERIFY(clock(window).isActive());
+  QCOMPARE(window.race().energy(), std::optional<std::int16_t>(1000));
+  QCOMPARE(window.raceView().top(Box::Strip), -38000.0f);
+  QCOMPARE(window.raceView().top(Box::Rival0), -1000.0f);
+  QCOMPARE(window.controls().widget("Picture2")->y(), twipsToPixels(-38000.0));
+  QCOMPARE(window.race().distance(), std::int16_t{0});
+
+  click(window, "Command4");
+  QVERIFY(!clock(window).isActive());
+  QCOMPARE(window.raceView().top(Box::Strip), -38000.0f);
+}
+
+void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  ModelRace model;
+  // Clicks before a given tick; steering left at once brings rival car 1 across the player.
+  const std::map<int, const char*> clicks{
+      {400, "Command3"}, {900, "Command2"}, {1300, "Command3"}};
+  const auto clickBoth = [&](const char* name) {
+    click(window, name);
+    const std::string_view command = name;
+    if (command == "Command1") model.race.start();
+    if (command == "Command2") model.race.steerLeft();
+    if (command == "Command3") model.race.steerRight();
+  };
+  clickBoth("Command2");
+  clickBoth("Command1");
+
+  const auto& title = *window.controls().get<QLabel>("Label3");
+  const QColor titleColour = title.palette().color(QPalette::Window);
+  int ticks = 0;
+  int redTicks = 0;
+  while (clock(window).isActive()) {
+    QVERIFY(ticks < ticksPerCourse + 1);
+    if (clicks.contains(ticks)) clickBoth(clicks.at(ticks));
+    tick(window);
+    QCOMPARE(model.race.tick(), TickOutcome::Ran);
+    ++ticks;
+
+    RaceView& view = window.raceView();
+    for (int i = 0; i < boxCount; ++i) {
+      const Box box = static_cast<Box>(i);
+      QCOMPARE(view.left(box), model.view.left(box));
+      QCOMPARE(view.top(box), model.view.top(box));
+      const auto& key = form::boxControls[i];
+      QCOMPARE(window.controls().widget(key.name, key.index)->pos(),
+               twipsToPixels(view.left(box), view.top(box)));
+    }
+    QCOMPARE(view.clockEnabled(), model.view.clockEnabled());
+    QCOMPARE(view.backgroundColour(), model.view.backgroundColour());
+    QCOMPARE(view.backgroundColour() == hitColour, overlaps(view, Box::Rival1));
+    QCOMPARE(window.palette().color(QPalette::Window), toQColor(view.backgroundColour()));
+    QCOMPARE(textBox(window, "Text1").text(), text(model.view.state().energyText));
+    QCOMPARE(textBox(window, "Text2").text(), text(model.view.state().distanceText));
+    if (view.backgroundColour() == hitColour) {
+      ++redTicks;
+      QCOMPARE(title.palette().color(QPalette::Window), titleColour);
+    }
+  }
+  QCOMPARE(ticks, ticksPerCourse);
+  QVERIFY(redTicks > 0);
+  QCOMPARE(textBox(window, "Text2").text(), QString::number(ticksPerCourse));
+  QCOMPARE(textBox(window, "Text1").text(), QString::number(*model.race.energy()));
+  QCOMPARE(window.raceView().top(Box::Strip), 50.0f);
+}
+
+void RaceWiringTest::typedTextIsReplacedByTheNextTick() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  click(window, "Command1");
+  tick(window);
+  QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
+  textBox(window, "Text1").setFocus();
+  textBox(window, "Text1").selectAll();
+  QTest::keyClicks(&textBox(window, "Text1"), "abc");
+  QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("abc"));
+  tick(window);
+  QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
+}
+
+void RaceWiringTest::fullDistanceCounterStopsTheClockAndTellsThePlayer() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  for (int i = 0; i < 32767; ++i) {
+    if (!clock(window).isActive()) click(window, "Command1");
+    tick(window);
+  }
+  QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("32767"));
+  QVERIFY(!window.findChild<QMessageBox*>(MainWindow::counterFullMessageName));
+
+  if (!clock(window).isActive()) click(window, "Command1");
+  const float stripTop = window.raceView().top(Box::Strip);
+  tick(window);
+  auto* message = window.findChild<QMessageBox*>(MainWindow::counterFullMessageName);
+  QVERIFY(message);
+  QVERIFY(message->isVisible());
+  QCOMPARE(message->windowTitle(), QStringLiteral("vortalin"));
+  QVERIFY(message->text().contains(QStringLiteral("距離カウンター")));
+  QVERIFY(!clock(window).isActive());
+  QCOMPARE(window.raceView().top(Box::Strip), stripTop);
+  QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("32767"));
+
+  QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
+  QVERIFY(!message->isVisible());
+  QVERIFY(window.isVisible());
+
+  // The window keeps working: the buttons still run, and a new START meets the same end.
+  click(window, "Command3");
+  QCOMPARE(window.race().steeringSpeed(), 10.0f);
+  click(window, "Command1");
+  QVERIFY(clock(window).isActive());
+  tick(window);
+  QVERIFY(!clock(window).isActive());
+  QVERIFY(message->isVisible());
+  QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);
+}
+
+}  // namespace vortalin::qt::test
+
+QTEST_MAIN(vortalin::qt::test::RaceWiringTest)
+#include "race_wiring_test.moc"

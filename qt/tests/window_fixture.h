@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "application_setup.h"
+#include "main_window.h"
+
+namespace vortalin::qt::test {
+
+inline QPushButton& button(const MainWindow& window, const char* name) {
+  return *window.controls().get<QPushButton>(name);
+}
+
+inline QLineEdit& textBox(const MainWindow& window, const char* name) {
+  return *window.controls().get<QLineEdit>(name);
+}
+
+inline QTimer& clock(const MainWindow& window) { return *window.controls().timer("Timer1"); }
+
+inline void click(const MainWindow& window, const char* name) {
+  QTest::mouseClick(&button(window, name), Qt::LeftButton);
+}
+
+/// One period of the game clock, delivered at once instead of after 10 ms.
+inline void tick(const MainWindow& window) {
+  QMetaObject::invokeMethod(&clock(window), "timeout", Qt::DirectConnection);
+}
+
+}  // namespace vortalin::qt::test

@@ -1,0 +1,265 @@
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+
+#include "colours.h"
+#include "fonts.h"
+#include "form_table.h"
+#include "picture_box.h"
+#include "picture_resources.h"
+#include "twips.h"
+#include "window_fixture.h"
+
+namespace vortalin::qt::test {
+
+using form::ControlKind;
+using form::ControlRecord;
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* containerWidget(const MainWindow& window, const ControlRecord& record) {
+  QWidget* container = window.controls().widget(record.container);
+  if (auto* box = qobject_cast<PictureBox*>(container)) return &box->inside();
+  return container;
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { prepareApplication(); }
+  // A control built at the wrong place, size or in the wrong container.
+  void everyControlSitsAtItsDesignPlace_data();
+  void everyControlSitsAtItsDesignPlace();
+  void clientAreaAndViewHaveTheirDesignSizes();
+  // Resizing must not move any control: there is no layout and no resize handling.
+  void resizingMovesNothing();
+  // Siblings stack as listed: a control higher in the table is drawn over lower ones.
+  void stackingFollowsTheTable();
+  void tabOrderFollowsTheTabIndicesStartingWithStart();
+  void fontsAreRequestedAsTheTableSays_data();
+  void fontsAreRequestedAsTheTableSays();
+  // The arrows must not fall back to a face without them.
+  void arrowFacesHaveArrowGlyphs();
+  void textsColoursAndAlignmentFollowTheTable();
+  void buttonsAndTextBoxesHaveJapaneseAccessibleNames();
+  void clockIsPreciseEveryTenMillisecondsAndOffAtOpening();
+};
+
+void WindowLayoutTest::everyControlSitsAtItsDesignPlace_data() {
+  QTest::addColumn<int>("row");
+  for (int row = 0; row < static_cast<int>(form::formTable.size()); ++row) {
+    const ControlRecord& record = form::formTable[row];
+    if (record.kind == ControlKind::Window || record.kind == ControlKind::Timer) continue;
+    const QByteArray name = controlObjectName(record).toUtf8();
+    QTest::newRow(name.constData()) << row;
+  }
+}
+
+void WindowLayoutTest::everyControlSitsAtItsDesignPlace() {
+  QFETCH(int, row);
+  const ControlRecord& record = form::formTable[row];
+  MainWindow window;
+  QWidget* widget = window.controls().widget(record.name, record.index);
+  QVERIFY(widget);
+  QCOMPARE(widget->objectName(), controlObjectName(record));
+  QCOMPARE(widget->parentWidget(), containerWidget(window, record));
+  const QRect expected(QPoint(qRound(record.left / 15.0), qRound(record.top / 15.0)),
+                       QSize(record.width / 15, record.height / 15));
+  QCOMPARE(widget->geometry(), expected);
+  QVERIFY(widget->isVisibleTo(&window));
+}
+
+void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QCOMPARE(window.size(), QSize(290, 357));
+  QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
+  // The icon is the player's car wherever the program carries its picture.
+  const QPixmap car = loadPicture(form::Picture::PlayerCar);
+  QCOMPARE(window.windowIcon().isNull(), car.isNull());
+  if (!car.isNull()) {
+    QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
+  }
+  auto* view = window.controls().get<PictureBox>("Picture1");
+  QCOMPARE(view->insideRect().size(), QSize(141, 301));
+  QCOMPARE(view->inside().geometry(), view->insideRect());
+  // Cars: a 30 x 50 inside in a 32 x 52 box; the strip: 141 x 2835 in 145 x 2839.
+  QCOMPARE(window.controls().get<PictureBox>("Picture3")->insideRect(), QRect(1, 1, 30, 50));
+  QCOMPARE(window.controls().get<PictureBox>("Picture4", 1)->insideRect(), QRect(1, 1, 30, 50));
+  QCOMPARE(window.controls().get<PictureBox>("Picture2")->insideRect(), QRect(2, 2, 141, 2835));
+}
+
+void WindowLayoutTest::resizingMovesNothing() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QList<QRect> before;
+  for (const auto& entry : window.controls().entries()) {
+    if (entry.widget && entry.widget != &window) before.append(entry.widget->geometry());
+  }
+  for (const QSize size : {QSize(700, 600), QSize(120, 90), QSize(290, 357)}) {
+    window.resize(size);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.size(), size);
+    QList<QRect> after;
+    for (const auto& entry : window.controls().entries()) {
+      if (entry.widget && entry.widget != &window) after.append(entry.widget->geometry());
+    }
+    QCOMPARE(after, before);
+  }
+}
+
+void WindowLayoutTest::stackingFollowsTheTable() {
+  MainWindow window;
+  for (const char* containerName : {"Form1", "Picture1"}) {
+    QList<QObject*> expectedBackToFront;
+    for (const ControlRecord& record : form::formTable) {
+      if (record.container == containerName && record.kind != ControlKind::Timer) {
+        expectedBackToFront.prepend(window.controls().widget(record.name, record.index));
+      }
+    }
+    QWidget* container = window.controls().widget(containerName);
+    if (auto* box = qobject_cast<PictureBox*>(container)) container = &box->inside();
+    QList<QObject*> actual;
+    for (QObject* child : container->children()) {
+      if (child->isWidgetType() && expectedBackToFront.contains(child)) actual.append(child);
+    }
+    QCOMPARE(actual, expectedBackToFront);
+  }
+}
+
+void WindowLayoutTest::tabOrderFollowsTheTabIndicesStartingWithStart() {
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(QApplication::focusWidget(), window.controls().widget("Command1"));
+
+  const QStringList expected{"Command1", "Command2", "Command3", "Text1", "Text2", "Command4"};
+  QStringList visited;
+  for (int i = 0; i < expected.size(); ++i) {
+    visited.append(QApplication::focusWidget()->objectName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QCOMPARE(visited, expected);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+
+  for (const auto& entry : window.controls().entries()) {
+    const ControlKind kind = entry.record->kind;
+    if (kind == ControlKind::Label || kind == ControlKind::PictureBox) {
+      QCOMPARE(entry.widget->focusPolicy(), Qt::NoFocus);
+    }
+  }
+}
+
+void WindowLayoutTest::fontsAreRequestedAsTheTableSays_data() {
+  QTest::addColumn<int>("row");
+  for (int row = 0; row < static_cast<int>(form::formTable.size()); ++row) {
+    if (form::formTable[row].font) {
+      QTest::newRow(controlObjectName(form::formTable[row]).toUtf8().constData()) << row;
+    }
+  }
+}
+
+void WindowLayoutTest::fontsAreRequestedAsTheTableSays() {
+  QFETCH(int, row);
+  const ControlRecord& record = form::formTable[row];
+  MainWindow window;
+  const QFont font = window.controls().widget(record.name, record.index)->font();
+  QCOMPARE(font.family(), fromUtf8(record.font->face));
+  QCOMPARE(font.pointSizeF(), record.font->points);
+  QCOMPARE(font.weight(), record.font->weight);
+
+  // The face in use is the named one where installed, else its registered substitute.
+  const QString resolved = QFontInfo(font).family();
+  QStringList acceptable{font.family()};
+  for (const FontSubstitute& entry : fontSubstitutes()) {
+    if (entry.face == record.font->face) acceptable.append(fromUtf8(entry.substitute));
+  }
+  QVERIFY2(acceptable.contains(resolved), qPrintable(resolved));
+}
+
+void WindowLayoutTest::arrowFacesHaveArrowGlyphs() {
+  MainWindow window;
+  for (const char* name : {"Command2", "Command3"}) {
+    const auto& arrow = button(window, name);
+    QCOMPARE(arrow.text().size(), 1);
+    QVERIFY2(QFontMetrics(arrow.font()).inFont(arrow.text().front()), name);
+  }
+  QCOMPARE(button(window, "Command2").text(), QStringLiteral("←"));
+  QCOMPARE(button(window, "Command3").text(), QStringLiteral("→"));
+}
+
+void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
+  MainWindow window;
+  QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
+  QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("0"));
+  for (const char* name : {"Text1", "Text2"}) {
+    QVERIFY(textBox(window, name).alignment() & Qt::AlignRight);
+    QVERIFY(!textBox(window, name).isReadOnly());
+    QVERIFY(textBox(window, name).hasFrame());
+  }
+  QCOMPARE(button(window, "Command1").text(), QStringLiteral("START"));
+  QCOMPARE(button(window, "Command4").text(), QStringLiteral("STOP"));
+
+  const auto& title = *window.controls().get<QLabel>("Label3");
+  QCOMPARE(title.text(), QStringLiteral("MORVANTE ver 1.0"));
+  QVERIFY(title.alignment() & Qt::AlignHCenter);
+  QVERIFY(title.wordWrap());
+  QCOMPARE(title.frameShape(), QFrame::Box);
+  QCOMPARE(title.lineWidth(), 1);
+  QVERIFY(title.autoFillBackground());
+  QCOMPARE(title.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
+  QCOMPARE(title.palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xC0));
+
+  for (const char* name : {"Label1", "Label2"}) {
+    const auto& unit = *window.controls().get<QLabel>(name);
+    QVERIFY(unit.alignment() & Qt::AlignRight);
+    QVERIFY(unit.autoFillBackground());
+    QCOMPARE(unit.palette().color(QPalette::Window), defaultBackground());
+  }
+  const auto& address = *window.controls().get<QLabel>("Label4");
+  QCOMPARE(address.text(), fromUtf8(identity::homePage));
+  QCOMPARE(address.font(), window.font());
+
+  QCOMPARE(window.controls().get<PictureBox>("Picture3")->background(), QColor(255, 0, 0));
+  QCOMPARE(window.controls().get<PictureBox>("Picture4", 0)->background(), QColor(0, 0, 255));
+  QCOMPARE(window.controls().get<PictureBox>("Picture4", 1)->background(), QColor(0, 0, 255));
+  QCOMPARE(window.controls().get<PictureBox>("Picture1")->background(), defaultBackground());
+  QCOMPARE(window.controls().get<PictureBox>("Picture1")->frame(), PictureBox::Frame::Sunken);
+  QCOMPARE(window.palette().color(QPalette::Window),
+           QApplication::palette().color(QPalette::Button));
+}
+
+void WindowLayoutTest::buttonsAndTextBoxesHaveJapaneseAccessibleNames() {
+  MainWindow window;
+  const QList<std::pair<const char*, QString>> expected{
+      {"Command1", QStringLiteral("スタート")}, {"Command2", QStringLiteral("左へ")},
+      {"Command3", QStringLiteral("右へ")},     {"Command4", QStringLiteral("ストップ")},
+      {"Text1", QStringLiteral("エネルギー")},  {"Text2", QStringLiteral("距離")}};
+  for (const auto& [name, accessible] : expected) {
+    QCOMPARE(window.controls().widget(name)->accessibleName(), accessible);
+  }
+}
+
+void WindowLayoutTest::clockIsPreciseEveryTenMillisecondsAndOffAtOpening() {
+  MainWindow window;
+  QCOMPARE(clock(window).interval(), 10);
+  QCOMPARE(clock(window).timerType(), Qt::PreciseTimer);
+  QVERIFY(!clock(window).isActive());
+  QVERIFY(!window.raceView().clockEnabled());
+}
+
+}  // namespace vortalin::qt::test
+
+QTEST_MAIN(vortalin::qt::test::WindowLayoutTest)
+#include "window_layout_test.moc"
