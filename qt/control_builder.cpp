@@ -12,20 +12,18 @@
 #include "colours.h"
 #include "fonts.h"
 #include "form_table.h"
+#include "layout.h"
 #include "picture_box.h"
 #include "picture_resources.h"
 #include "pictures.h"
-#include "twips.h"
+#include "qt_geometry.h"
+#include "utf8.h"
 
 namespace vortalin::qt {
 
 namespace {
 
 using form::ControlRecord;
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor backgroundOf(const ControlRecord& record) {
   return record.background ? toQColor(*record.background) : defaultBackground();
@@ -43,7 +41,7 @@ Qt::Alignment textAlignment(form::Alignment alignment, Qt::Alignment vertical) {
 
 void applyCommon(QWidget& widget, const ControlRecord& record) {
   widget.setObjectName(controlObjectName(record));
-  widget.setGeometry(pixelRect(record));
+  widget.setGeometry(widgetRect(record));
   if (record.font) widget.setFont(toQFont(*record.font));
   if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
 }
@@ -94,22 +92,13 @@ QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
   return label;
 }
 
-int frameWidthOf(const ControlRecord& record) {
-  if (record.border == form::Border::Sunken) return PictureBox::sunkenBorderWidth;
-  if (record.autoSize && record.picture != form::Picture::None) {
-    return (twipsToPixels(record.width) - form::pictureSize(record.picture).width) / 2;
-  }
-  return 0;
-}
-
 QWidget* makePictureBox(QWidget& parent, const ControlRecord& record) {
   const auto frame = record.border == form::Border::Sunken ? PictureBox::Frame::Sunken
                                                            : PictureBox::Frame::Plain;
-  auto* box = new PictureBox(&parent, pixelRect(record), frame, frameWidthOf(record),
+  auto* box = new PictureBox(&parent, widgetRect(record), frame, form::frameWidthPixels(record),
                              backgroundOf(record));
   applyCommon(*box, record);
-  const QPixmap picture = loadPicture(record.picture);
-  if (!picture.isNull()) box->setPicture(picture);
+  if (record.picture != form::Picture::None) box->setPicture(loadPicture(record.picture));
   return box;
 }
 
@@ -139,20 +128,17 @@ void applyWindow(QWidget& window, const ControlRecord& record) {
   window.setWindowTitle(fromUtf8(record.caption));
   window.resize(twipsToPixels(record.width), twipsToPixels(record.height));
   setBackground(window, backgroundOf(record));
-  const QPixmap icon = loadPicture(record.picture);
-  if (!icon.isNull()) window.setWindowIcon(QIcon(icon));
+  window.setWindowIcon(QIcon(loadPicture(record.picture)));
 }
 
-void setTabOrder(const std::vector<FormControls::Entry>& entries) {
-  std::vector<const FormControls::Entry*> focusable;
-  for (const FormControls::Entry& entry : entries) {
-    if (entry.widget && entry.widget->focusPolicy() != Qt::NoFocus) focusable.push_back(&entry);
+void setTabOrder(const FormControls& controls) {
+  const auto widgetAt = [&](int row) {
+    return controls.widget(form::formTable[row].name, form::formTable[row].index);
+  };
+  for (std::size_t i = 1; i < form::tabOrder.size(); ++i) {
+    QWidget::setTabOrder(widgetAt(form::tabOrder[i - 1]), widgetAt(form::tabOrder[i]));
   }
-  std::ranges::sort(focusable, {}, [](const auto* entry) { return entry->record->tabIndex; });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(focusable[i - 1]->widget, focusable[i]->widget);
-  }
-  if (!focusable.empty()) focusable.front()->widget->setFocus();
+  widgetAt(form::tabOrder.front())->setFocus();
 }
 
 }  // namespace
@@ -199,7 +185,7 @@ FormControls buildForm(QWidget& window) {
     widget->lower();
     controls.entries_.push_back({&record, widget, nullptr});
   }
-  setTabOrder(controls.entries_);
+  setTabOrder(controls);
   return controls;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "utf8.h"
+
 namespace vortalin::qt {
 
 namespace {
@@ -15,10 +17,6 @@ constexpr std::array substitutes{
     FontSubstitute{"ＤＦ特太ゴシック体", "M PLUS 1 Black"},
     FontSubstitute{"ＤＨＰ特太ゴシック体", "M PLUS 1 Black"},
 };
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

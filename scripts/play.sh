@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds vortalin (Release) and starts the game.
+# Installs what is missing, builds the game (Release) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)" --target vortalin
-exec build/bin/vortalin "$@"
+cmake --preset play
+cmake --build --preset play -j"$(nproc)"
+exec build-play/bin/vortalin "$@"

@@ -9,7 +9,9 @@
 #include "form_table.h"
 #include "picture_box.h"
 #include "picture_resources.h"
-#include "twips.h"
+#include "pictures.h"
+#include "qt_geometry.h"
+#include "utf8.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
@@ -18,10 +20,6 @@ using form::ControlKind;
 using form::ControlRecord;
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* containerWidget(const MainWindow& window, const ControlRecord& record) {
   QWidget* container = window.controls().widget(record.container);
@@ -40,6 +38,8 @@ class WindowLayoutTest : public QObject {
   void everyControlSitsAtItsDesignPlace_data();
   void everyControlSitsAtItsDesignPlace();
   void clientAreaAndViewHaveTheirDesignSizes();
+  // A missing or broken built-in picture must stop the start, not leave a box empty.
+  void everyBuiltInPictureLoadsAndAMissingOneIsAnError();
   // Resizing must not move any control: there is no layout and no resize handling.
   void resizingMovesNothing();
   // Siblings stack as listed: a control higher in the table is drawn over lower ones.
@@ -84,12 +84,9 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(window.size(), QSize(290, 357));
   QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
-  // The icon is the player's car wherever the program carries its picture.
+  // The icon is the player's car.
   const QPixmap car = loadPicture(form::Picture::PlayerCar);
-  QCOMPARE(window.windowIcon().isNull(), car.isNull());
-  if (!car.isNull()) {
-    QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
-  }
+  QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
   auto* view = window.controls().get<PictureBox>("Picture1");
   QCOMPARE(view->insideRect().size(), QSize(141, 301));
   QCOMPARE(view->inside().geometry(), view->insideRect());
@@ -97,6 +94,15 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
   QCOMPARE(window.controls().get<PictureBox>("Picture3")->insideRect(), QRect(1, 1, 30, 50));
   QCOMPARE(window.controls().get<PictureBox>("Picture4", 1)->insideRect(), QRect(1, 1, 30, 50));
   QCOMPARE(window.controls().get<PictureBox>("Picture2")->insideRect(), QRect(2, 2, 141, 2835));
+}
+
+void WindowLayoutTest::everyBuiltInPictureLoadsAndAMissingOneIsAnError() {
+  for (const auto picture :
+       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+    const form::PixelSize size = form::pictureSize(picture);
+    QCOMPARE(loadPicture(picture).size(), QSize(size.width, size.height));
+  }
+  QVERIFY_THROWS_EXCEPTION(PictureError, loadPictureFile(pictureResourcePath("absent.gif")));
 }
 
 void WindowLayoutTest::resizingMovesNothing() {
