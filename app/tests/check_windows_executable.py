@@ -1,16 +1,23 @@
 #!/usr/bin/python3
-"""Reads a Windows executable back and checks its version record and icon.
+"""Reads the Windows program back from its file: machine, subsystem, imports, version record
+and icon.
 
-Usage: check_windows_resources.py EXE ICO
+Usage: check_windows_executable.py EXE MACHINE CAR_GIF   (MACHINE: i386 or amd64)
 Prints what it read, then one line per check; exits 1 if any check fails.
 """
 import struct
+import subprocess
 import sys
 
 import pefile
 
 JAPANESE = 0x0411
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
+MACHINES = {"i386": 0x14C, "amd64": 0x8664}
+GUI_SUBSYSTEM = 2
+# DLLs that come with every Windows: the program must need nothing else beside it.
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "ole32.dll", "oleaut32.dll",
+               "winmm.dll", "windowscodecs.dll", "msvcrt.dll", "advapi32.dll"}
 EXPECTED_STRINGS = {
     "ProductName": "vortalin",
     "FileVersion": "1.00",
@@ -18,6 +25,7 @@ EXPECTED_STRINGS = {
     "InternalName": "vortalin",
     "OriginalFilename": "vortalin.exe",
 }
+ICON_WIDTH, ICON_HEIGHT = 30, 50
 
 failures = []
 passes = []
@@ -40,6 +48,15 @@ def resources(pe, type_id):
                 language = lang.data.lang | (lang.data.sublang << 10)
                 found.append((named.id, language, pe.get_data(rva, size)))
     return found
+
+
+def check_program(pe, machine):
+    print(f"machine: {pe.FILE_HEADER.Machine:#x}, subsystem: {pe.OPTIONAL_HEADER.Subsystem}")
+    check(f"{machine} executable", pe.FILE_HEADER.Machine == MACHINES[machine])
+    check("GUI subsystem", pe.OPTIONAL_HEADER.Subsystem == GUI_SUBSYSTEM)
+    imports = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
+    print("imports:", ", ".join(imports))
+    check("imports only Windows' own DLLs", set(imports) <= SYSTEM_DLLS)
 
 
 def check_version(pe):
@@ -70,7 +87,26 @@ def check_version(pe):
     check("version record tagged Japanese", languages == {JAPANESE})
 
 
-def check_icon(pe, ico_path):
+def picture_rgb(path):
+    """Rows of (red, green, blue) of a picture, top row first, decoded by ImageMagick."""
+    raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
+                         capture_output=True).stdout
+    return [[tuple(raw[(y * ICON_WIDTH + x) * 3:(y * ICON_WIDTH + x) * 3 + 3])
+             for x in range(ICON_WIDTH)] for y in range(ICON_HEIGHT)]
+
+
+def icon_rgb(image):
+    """Rows of (red, green, blue) of a 24-bit icon image, top row first (stored bottom-up)."""
+    row = (ICON_WIDTH * 3 + 3) // 4 * 4
+    rows = []
+    for y in range(ICON_HEIGHT):
+        start = 40 + row * (ICON_HEIGHT - 1 - y)
+        rows.append([(image[start + 3 * x + 2], image[start + 3 * x + 1], image[start + 3 * x])
+                     for x in range(ICON_WIDTH)])
+    return rows
+
+
+def check_icon(pe, car_gif):
     groups = resources(pe, RT_GROUP_ICON)
     check("one icon group", len(groups) == 1)
     _, language, group = groups[0]
@@ -79,32 +115,33 @@ def check_icon(pe, ico_path):
     check("the group holds one image", count == 1)
     width, height, colours, _, planes, bits, size, image_id = struct.unpack_from("<BBBBHHIH", group, 6)
     print(f"icon: {width}x{height}, {bits} bits, {size} bytes")
-    check("icon 30 x 50 at 24 bits", (width, height, bits) == (30, 50, 24))
+    check("icon 30 x 50 at 24 bits", (width, height, bits) == (ICON_WIDTH, ICON_HEIGHT, 24))
 
     images = {name: data for name, _, data in resources(pe, RT_ICON)}
     image = images.get(image_id, b"")
     header = struct.unpack_from("<IiiHHI", image, 0) if len(image) >= 20 else None
     check("image is a 30 x 50 (doubled for the mask) 24-bit bitmap",
-          header is not None and header[1:5] == (30, 100, 1, 24))
-    row = (30 * 3 + 3) // 4 * 4
-    mask_row = (30 + 31) // 32 * 4
-    mask = image[40 + row * 50:40 + row * 50 + mask_row * 50]
-    check("transparency mask is empty", len(mask) == mask_row * 50 and not any(mask))
-
-    with open(ico_path, "rb") as ico:
-        ico_bytes = ico.read()
-    _, _, _, _, _, _, ico_size, ico_offset = struct.unpack_from("<BBBBHHII", ico_bytes, 6)
-    check("image is the car icon pixel for pixel", image == ico_bytes[ico_offset:ico_offset + ico_size])
+          header is not None and header[1:5] == (ICON_WIDTH, 2 * ICON_HEIGHT, 1, 24))
+    row = (ICON_WIDTH * 3 + 3) // 4 * 4
+    mask_row = (ICON_WIDTH + 31) // 32 * 4
+    mask = image[40 + row * ICON_HEIGHT:40 + row * ICON_HEIGHT + mask_row * ICON_HEIGHT]
+    check("transparency mask is empty", len(mask) == mask_row * ICON_HEIGHT and not any(mask))
+    if header is not None and len(image) >= 40 + row * ICON_HEIGHT:
+        expected = picture_rgb(car_gif)
+        differing = sum(a != b for got, want in zip(icon_rgb(image), expected)
+                        for a, b in zip(got, want))
+        print(f"icon pixels differing from {car_gif}: {differing}")
+        check("icon pixels are the player car picture", differing == 0)
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4 or sys.argv[2] not in MACHINES:
         print(__doc__, file=sys.stderr)
         return 2
     pe = pefile.PE(sys.argv[1])
-    check("32-bit executable", pe.FILE_HEADER.Machine == 0x14C)
+    check_program(pe, sys.argv[2])
     check_version(pe)
-    check_icon(pe, sys.argv[2])
+    check_icon(pe, sys.argv[3])
     print(f"{len(passes)} passed, {len(failures)} failed")
     return 1 if failures else 0
 

@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "application.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  return vortalin::win32::runGame(instance, showCommand);
+}

@@ -1,0 +1,47 @@
+#include "button_painting.h"
+
+#include "handles.h"
+
+namespace vortalin::win32 {
+
+namespace {
+
+// Pixels between the edge and the focus rectangle, inside the bevel.
+constexpr int focusInset = 4;
+
+void drawCaption(HDC dc, RECT area, const ButtonLook& look, std::wstring_view caption) {
+  const Selection font(dc, look.font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, look.text);
+  DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &area,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+}  // namespace
+
+void paintButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, std::wstring_view caption) {
+  const RECT bounds = item.rcItem;
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  const MemoryDc dc(CreateCompatibleDC(item.hDC));
+  const Bitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
+  if (!dc || !bitmap) return;
+  const Selection canvas(dc.get(), bitmap.get());
+
+  RECT area{0, 0, width, height};
+  SetDCBrushColor(dc.get(), look.face);
+  FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  DrawEdge(dc.get(), &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  RECT text = area;
+  if (pressed) OffsetRect(&text, 1, 1);
+  drawCaption(dc.get(), text, look, caption);
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    RECT focus = area;
+    InflateRect(&focus, -focusInset, -focusInset);
+    DrawFocusRect(dc.get(), &focus);
+  }
+  BitBlt(item.hDC, bounds.left, bounds.top, width, height, dc.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vortalin::win32

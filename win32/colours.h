@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+
+#include "colour.h"
+
+namespace vortalin::win32 {
+
+/// A colour of the control table as Windows draws it: a system colour is looked up now.
+COLORREF toColorRef(Colour colour);
+
+}  // namespace vortalin::win32

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "control_record.h"
+#include "handles.h"
+
+namespace vortalin::win32 {
+
+/// A font of the control table at a density (sizes are points). Where its face is not
+/// installed or lacks a glyph of `text`, the first installed face of the same kind that has
+/// every glyph takes its place.
+Font createFont(const form::Font& font, std::wstring_view text, int dpi);
+
+/// The window's default font at a density.
+Font createDefaultFont(int dpi);
+
+/// The face a font really draws with.
+std::wstring faceOf(HFONT font);
+
+}  // namespace vortalin::win32

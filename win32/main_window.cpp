@@ -1,0 +1,209 @@
+#include "main_window.h"
+
+#include <string>
+
+#include "buffered_paint.h"
+#include "colours.h"
+#include "design_state.h"
+#include "dpi.h"
+#include "form_table.h"
+#include "startup_error.h"
+#include "text.h"
+#include "twips.h"
+#include "vortalin/identity.h"
+
+namespace vortalin::win32 {
+
+namespace {
+
+constexpr const wchar_t* className = L"vortalin.Form1";
+constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// The application icon of the program's resources (app/vortalin.rc.in).
+constexpr int applicationIconId = 1;
+
+const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = className;
+  if (!RegisterClassExW(&windowClass)) {
+    throw StartupError("cannot register the window class", GetLastError());
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : clock_(form::control(form::clockControl).timerIntervalMs),
+      windowColour_(*formRecord().background) {
+  create(instance);
+}
+
+MainWindow::~MainWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void MainWindow::create(HINSTANCE instance) {
+  registerClass(instance, procedure);
+  window_ = CreateWindowExW(0, className, toUtf16(formRecord().caption).c_str(), windowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, this);
+  if (window_ == nullptr) throw StartupError("cannot create the window", GetLastError());
+  // The icon at its own size, 30 x 50: never stretched to a square.
+  icon_.reset(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(applicationIconId), IMAGE_ICON, 0, 0, 0)));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  dpi_ = windowDpi(window_);
+  controls_ = std::make_unique<FormControls>(window_, instance, pictures_, dpi_);
+  fitToTable();
+  controller_ = std::make_unique<game::Controller>(*this, std::make_unique<ClassicRandom>(), dpi_);
+}
+
+// The inside of the window at the table's size; the place stays where Windows put it.
+void MainWindow::fitToTable() {
+  const SIZE inside{form::twipsToPixels(formRecord().width, dpi_),
+                    form::twipsToPixels(formRecord().height, dpi_)};
+  const SIZE outer = outerSize(inside, windowStyle, 0, dpi_);
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::show(int showCommand) {
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+  SetFocus(controls_->firstInTabOrder());
+}
+
+void MainWindow::runDueClockPeriods() {
+  const int due = clock_.takeDuePeriods();
+  for (int period = 0; period < due && clock_.running(); ++period) controller_->clockPeriod();
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->controls_ == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: paint(); return 0;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case DM_GETDEFID: return defaultButton();
+    case WM_DRAWITEM:
+      controls_->drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CTLCOLORSTATIC:
+      if (const HBRUSH brush = controls_->labelColours(reinterpret_cast<HWND>(lParam),
+                                                       reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_NCDESTROY:
+      clock_.stop();
+      window_ = nullptr;
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::paint() {
+  BufferedPaint paint(window_);
+  if (paint.empty()) return;
+  SetDCBrushColor(paint.dc(), toColorRef(windowColour_));
+  FillRect(paint.dc(), &paint.area(), static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void MainWindow::onCommand(int controlId, int notification) {
+  const FormControls::Control* control = controls_->find(controlId);
+  if (notification != BN_CLICKED || control == nullptr ||
+      control->record->kind != form::ControlKind::CommandButton) {
+    return;
+  }
+  controller_->click(control->record->name);
+}
+
+// Enter clicks the button that has the focus, as in a dialog box.
+LRESULT MainWindow::defaultButton() const {
+  const FormControls::Control* focused = controls_->find(GetFocus());
+  if (focused == nullptr || focused->record->kind != form::ControlKind::CommandButton) return 0;
+  return MAKELRESULT(GetDlgCtrlID(focused->window), DC_HASDEFID);
+}
+
+// The focus comes back to the control that had it when the window was left.
+void MainWindow::onActivate(bool active) {
+  if (!active) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+    return;
+  }
+  SetFocus(lastFocus_ != nullptr ? lastFocus_ : controls_->firstInTabOrder());
+}
+
+void MainWindow::onDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  controls_->setDpi(dpi_);
+  controller_->view().setDotsPerInch(dpi_);
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND MainWindow::display(game::Display which) const {
+  return controls_->window(which == game::Display::Energy ? form::energyControl
+                                                          : form::distanceControl);
+}
+
+void MainWindow::moveBox(Box box, game::PixelPoint topLeft) {
+  const form::ControlKey& key = form::boxControls[static_cast<int>(box)];
+  SetWindowPos(controls_->window(key.name, key.index), nullptr, topLeft.x, topLeft.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::setClockRunning(bool running) {
+  if (running) {
+    clock_.start();
+  } else {
+    clock_.stop();
+  }
+}
+
+void MainWindow::setWindowColour(Colour colour) {
+  windowColour_ = colour;
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+std::string MainWindow::displayText(game::Display which) const {
+  return toUtf8(windowText(display(which)));
+}
+
+void MainWindow::setDisplayText(game::Display which, std::string_view text) {
+  SetWindowTextW(display(which), toUtf16(text).c_str());
+}
+
+// Modal to the window, which stays open and is usable again once the player has read it.
+void MainWindow::showNotice(std::string_view message) {
+  MessageBoxW(window_, toUtf16(message).c_str(), toUtf16(identity::name).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace vortalin::win32

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "controller.h"
+#include "form_controls.h"
+#include "front_end.h"
+#include "game_clock.h"
+#include "handles.h"
+#include "picture_set.h"
+
+namespace vortalin::win32 {
+
+/// The game's one window, `Form1`, with its controls built from the control table. It is
+/// the game's seam on Win32: its four buttons and its clock drive the shared controller,
+/// and the controller shows the race through it.
+class MainWindow final : public game::FrontEnd {
+ public:
+  /// Creates the window and its controls, hidden. Throws StartupError.
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  void show(int showCommand);
+  /// The window, or null once it has been closed.
+  HWND handle() const { return window_; }
+  const FormControls& controls() const { return *controls_; }
+  game::Controller& controller() { return *controller_; }
+  const GameClock& clock() const { return clock_; }
+  int dotsPerInch() const { return dpi_; }
+  /// Runs the clock periods that have come due: the message loop calls this when the
+  /// clock's handle is signalled.
+  void runDueClockPeriods();
+
+  void moveBox(Box box, game::PixelPoint topLeft) override;
+  void setClockRunning(bool running) override;
+  void setWindowColour(Colour colour) override;
+  std::string displayText(game::Display display) const override;
+  void setDisplayText(game::Display display, std::string_view text) override;
+  void showNotice(std::string_view message) override;
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void create(HINSTANCE instance);
+  void fitToTable();
+  void paint();
+  void onCommand(int controlId, int notification);
+  LRESULT defaultButton() const;
+  void onActivate(bool active);
+  void onDpiChanged(int dpi, const RECT& suggested);
+  HWND display(game::Display display) const;
+
+  PictureSet pictures_;
+  GameClock clock_;
+  Icon icon_;
+  HWND window_ = nullptr;
+  int dpi_ = 96;
+  Colour windowColour_;
+  HWND lastFocus_ = nullptr;
+  std::unique_ptr<FormControls> controls_;
+  std::unique_ptr<game::Controller> controller_;
+};
+
+}  // namespace vortalin::win32

@@ -1,0 +1,61 @@
+#include "picture_box.h"
+
+#include "buffered_paint.h"
+#include "handles.h"
+
+namespace vortalin::win32 {
+
+namespace {
+
+constexpr const wchar_t* className = L"vortalin.PictureBox";
+
+PictureBoxLook* lookOf(HWND box) {
+  return reinterpret_cast<PictureBoxLook*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+}
+
+// The picture is opaque and drawn as it is: one copy of its visible part.
+void paint(HWND box) {
+  BufferedPaint paint(box);
+  const PictureBoxLook* look = lookOf(box);
+  if (paint.empty() || look == nullptr) return;
+  SetDCBrushColor(paint.dc(), look->background);
+  FillRect(paint.dc(), &paint.area(), static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (look->picture == nullptr) return;
+  const RECT picture{look->margin, look->margin, look->margin + look->pictureSize.cx,
+                     look->margin + look->pictureSize.cy};
+  RECT shown{};
+  if (!IntersectRect(&shown, &picture, &paint.area())) return;
+  const MemoryDc source(CreateCompatibleDC(paint.dc()));
+  const Selection selected(source.get(), look->picture);
+  BitBlt(paint.dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+         source.get(), shown.left - look->margin, shown.top - look->margin, SRCCOPY);
+}
+
+LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE: {
+      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+      SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+      break;
+    }
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: paint(box); return 0;
+  }
+  return DefWindowProcW(box, message, wParam, lParam);
+}
+
+}  // namespace
+
+const wchar_t* pictureBoxClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(instance, className, &windowClass)) return className;
+  windowClass.lpfnWndProc = pictureBoxProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+  return className;
+}
+
+}  // namespace vortalin::win32

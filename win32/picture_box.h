@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vortalin::win32 {
+
+/// What a picture box shows: its background and, at the top-left of its inside, a picture
+/// at its size (none for the course frame, which only holds other boxes).
+struct PictureBoxLook {
+  COLORREF background = 0;
+  HBITMAP picture = nullptr;  // owned by the form's controls
+  SIZE pictureSize{};
+  int margin = 0;  // pixels between the box's edge and its picture
+};
+
+/// The window class of picture boxes, registered on first use. A box is created with a
+/// pointer to its look (kept alive by its owner) as the creation parameter.
+const wchar_t* pictureBoxClass(HINSTANCE instance);
+
+}  // namespace vortalin::win32

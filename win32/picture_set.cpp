@@ -1,0 +1,129 @@
+#include "picture_set.h"
+
+#include <string>
+
+#include "resource_ids.h"
+#include "startup_error.h"
+#include "twips.h"
+
+namespace vortalin::win32 {
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+constexpr int bytesPerPixel = 4;
+
+int resourceId(form::Picture picture) {
+  switch (picture) {
+    case form::Picture::Course: return VORTALIN_COURSE_PICTURE;
+    case form::Picture::PlayerCar: return VORTALIN_PLAYER_CAR_PICTURE;
+    case form::Picture::RivalCar: return VORTALIN_RIVAL_CAR_PICTURE;
+    case form::Picture::None: break;
+  }
+  return 0;
+}
+
+std::string nameOf(form::Picture picture) { return std::string(form::pictureFile(picture)); }
+
+ComPtr<IWICStream> resourceStream(IWICImagingFactory& factory, form::Picture picture) {
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resourceId(picture)),
+                                    RT_RCDATA);
+  const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+  if (bytes == nullptr) {
+    throw StartupError("the built-in picture " + nameOf(picture) + " is missing", GetLastError());
+  }
+  ComPtr<IWICStream> stream;
+  checkResult(factory.CreateStream(&stream), "cannot make a picture stream");
+  checkResult(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found)),
+              "cannot read a built-in picture");
+  return stream;
+}
+
+ComPtr<IWICBitmap> decode(IWICImagingFactory& factory, form::Picture picture) {
+  const std::string failure = "cannot decode the built-in picture " + nameOf(picture);
+  ComPtr<IWICBitmapDecoder> decoder;
+  checkResult(factory.CreateDecoderFromStream(resourceStream(factory, picture).Get(), nullptr,
+                                              WICDecodeMetadataCacheOnLoad, &decoder),
+              failure.c_str());
+  ComPtr<IWICBitmapFrameDecode> frame;
+  checkResult(decoder->GetFrame(0, &frame), failure.c_str());
+  ComPtr<IWICFormatConverter> converter;
+  checkResult(factory.CreateFormatConverter(&converter), failure.c_str());
+  checkResult(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
+                                    WICBitmapDitherTypeNone, nullptr, 0,
+                                    WICBitmapPaletteTypeCustom),
+              failure.c_str());
+  ComPtr<IWICBitmap> bitmap;
+  checkResult(factory.CreateBitmapFromSource(converter.Get(), WICBitmapCacheOnLoad, &bitmap),
+              failure.c_str());
+  UINT width = 0;
+  UINT height = 0;
+  bitmap->GetSize(&width, &height);
+  const form::PixelSize expected = form::pictureSize(picture);
+  if (static_cast<int>(width) != expected.width || static_cast<int>(height) != expected.height) {
+    throw StartupError("the built-in picture " + nameOf(picture) + " has a wrong size",
+                       static_cast<unsigned long>(width));
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+PictureSet::ComApartment::ComApartment() {
+  const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // Already initialised in another model (RPC_E_CHANGED_MODE) serves as well.
+  initialised = SUCCEEDED(result);
+  if (FAILED(result) && result != RPC_E_CHANGED_MODE) checkResult(result, "cannot start COM");
+}
+
+PictureSet::ComApartment::~ComApartment() {
+  if (initialised) CoUninitialize();
+}
+
+PictureSet::PictureSet() {
+  checkResult(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(&factory_)),
+              "Windows Imaging Component is not available");
+  for (const form::Picture picture :
+       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+    decoded_[static_cast<int>(picture)] = decode(*factory_.Get(), picture);
+  }
+}
+
+PictureSet::~PictureSet() = default;
+
+SIZE PictureSet::sizeAt(form::Picture picture, int dpi) {
+  const form::PixelSize natural = form::pictureSize(picture);
+  return {form::twipsToPixels(natural.width * form::twipsPerPixel, dpi),
+          form::twipsToPixels(natural.height * form::twipsPerPixel, dpi)};
+}
+
+Bitmap PictureSet::bitmapAt(form::Picture picture, int dpi) const {
+  const SIZE size = sizeAt(picture, dpi);
+  ComPtr<IWICBitmapScaler> scaler;
+  checkResult(factory_->CreateBitmapScaler(&scaler), "cannot scale a picture");
+  checkResult(scaler->Initialize(decoded_[static_cast<int>(picture)].Get(),
+                                 static_cast<UINT>(size.cx), static_cast<UINT>(size.cy),
+                                 WICBitmapInterpolationModeNearestNeighbor),
+              "cannot scale a picture");
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;  // top-down rows, as WIC writes them
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) throw StartupError("cannot make a picture bitmap", GetLastError());
+  const UINT stride = static_cast<UINT>(size.cx * bytesPerPixel);
+  checkResult(scaler->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size.cy),
+                                 static_cast<BYTE*>(bits)),
+              "cannot scale a picture");
+  return bitmap;
+}
+
+}  // namespace vortalin::win32

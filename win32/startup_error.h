@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vortalin::win32 {
+
+/// Something the window needs could not be made: the program says so and ends.
+class StartupError : public std::runtime_error {
+ public:
+  /// `what` in UTF-8; `code` is the failing call's error or HRESULT.
+  StartupError(const std::string& what, unsigned long code);
+};
+
+/// Throws a StartupError for a failed COM call.
+void checkResult(long result, const char* what);
+
+}  // namespace vortalin::win32
