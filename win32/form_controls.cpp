@@ -55,8 +55,8 @@ WindowKind windowKind(const ControlRecord& record, HINSTANCE instance) {
               childStyle | SS_NOPREFIX | alignmentStyle(record) |
                   (record.border == form::Border::Single ? WS_BORDER : 0),
               0};
-    case ControlKind::PictureBox:
-      return {pictureBoxClass(instance), childStyle | WS_CLIPCHILDREN, sunken};
+    case ControlKind::PictureBox:  // draws its own border
+      return {pictureBoxClass(instance), childStyle | WS_CLIPCHILDREN, 0};
     case ControlKind::Window:
     case ControlKind::Timer: break;
   }
@@ -110,7 +110,7 @@ void FormControls::stack() {
 }
 
 void FormControls::setDpi(int dpi) {
-  applyPictures(dpi);
+  applyLooks(dpi);
   applyFonts(dpi);
   place(dpi);
 }
@@ -127,18 +127,23 @@ void FormControls::applyFonts(int dpi) {
   }
 }
 
-void FormControls::applyPictures(int dpi) {
+// Borders, margins and pictures grow with the density, pictures by nearest neighbour.
+void FormControls::applyLooks(int dpi) {
   for (const form::Picture picture :
        {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
     bitmaps_[static_cast<int>(picture)] = pictures_.bitmapAt(picture, dpi);
   }
   for (Control& control : controls_) {
-    if (!control.look || control.record->picture == form::Picture::None) continue;
+    if (!control.look) continue;
+    const ControlRecord& record = *control.record;
     PictureBoxLook& look = *control.look;
-    look.picture = bitmaps_[static_cast<int>(control.record->picture)].get();
-    look.pictureSize = PictureSet::sizeAt(control.record->picture, dpi);
-    look.margin =
-        form::twipsToPixels(form::frameWidthPixels(*control.record) * form::twipsPerPixel, dpi);
+    const int frame = form::twipsToPixels(form::frameWidthPixels(record) * form::twipsPerPixel, dpi);
+    look.border = record.border == form::Border::Sunken ? frame : 0;
+    if (record.picture != form::Picture::None) {
+      look.picture = bitmaps_[static_cast<int>(record.picture)].get();
+      look.pictureSize = PictureSet::sizeAt(record.picture, dpi);
+      look.margin = frame;
+    }
     InvalidateRect(control.window, nullptr, FALSE);
   }
 }
@@ -148,7 +153,7 @@ void FormControls::place(int dpi) {
     if (control.window == nullptr) continue;
     const form::PixelRect rect = form::pixelRect(*control.record, dpi);
     SetWindowPos(control.window, nullptr, rect.left, rect.top, rect.width, rect.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
 }
 

@@ -53,7 +53,7 @@ class FormControls {
   void create(int row, HWND form, HINSTANCE instance);
   void stack();
   void applyFonts(int dpi);
-  void applyPictures(int dpi);
+  void applyLooks(int dpi);
   void place(int dpi);
 
   const PictureSet& pictures_;

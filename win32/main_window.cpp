@@ -16,14 +16,13 @@ namespace vortalin::win32 {
 
 namespace {
 
-constexpr const wchar_t* className = L"vortalin.Form1";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The application icon of the program's resources (app/vortalin.rc.in).
 constexpr int applicationIconId = 1;
 
 const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
 
-void registerClass(HINSTANCE instance, WNDPROC procedure) {
+void registerClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (GetClassInfoExW(instance, className, &windowClass)) return;
@@ -49,7 +48,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::create(HINSTANCE instance) {
-  registerClass(instance, procedure);
+  registerClass(instance, className, procedure);
   window_ = CreateWindowExW(0, className, toUtf16(formRecord().caption).c_str(), windowStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, this);

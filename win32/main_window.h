@@ -24,6 +24,9 @@ class MainWindow final : public game::FrontEnd {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
+  /// The window class of `Form1`, by which other programs find it.
+  static constexpr const wchar_t* className = L"vortalin.Form1";
+
   void show(int showCommand);
   /// The window, or null once it has been closed.
   HWND handle() const { return window_; }

@@ -3,7 +3,7 @@
 namespace vortalin::win32 {
 
 // One message per wake-up, and the clock first: a due period never waits behind a flood of
-// input. Keyboard navigation (Tab, arrows, Space, Enter) is the dialog manager's.
+// input.
 int runMessageLoop(MainWindow& window) {
   for (;;) {
     const HANDLE clock = window.clock().waitHandle();
@@ -16,10 +16,14 @@ int runMessageLoop(MainWindow& window) {
     MSG message;
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
     if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-    if (window.handle() != nullptr && IsDialogMessageW(window.handle(), &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    dispatch(window, message);
   }
+}
+
+void dispatch(MainWindow& window, MSG& message) {
+  if (window.handle() != nullptr && IsDialogMessageW(window.handle(), &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 }  // namespace vortalin::win32

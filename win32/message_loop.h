@@ -8,4 +8,8 @@ namespace vortalin::win32 {
 /// closed; returns the exit status.
 int runMessageLoop(MainWindow& window);
 
+/// Hands one message to its window: keyboard navigation (Tab, arrows, Space, Enter) is the
+/// dialog manager's, everything else the window procedure's.
+void dispatch(MainWindow& window, MSG& message);
+
 }  // namespace vortalin::win32

@@ -1,0 +1,279 @@
+// The real Win32 window, shown on a display, driven through the shared controller: where
+// its controls lie, in which order, and what it shows over whole courses, against the core.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "colours.h"
+#include "controller.h"
+#include "design_state.h"
+#include "form_table.h"
+#include "main_window.h"
+#include "message_loop.h"
+#include "race.h"
+#include "race_model.h"
+#include "text.h"
+#include "twips.h"
+#include "window_order.h"
+
+namespace vortalin::win32 {
+namespace {
+
+void pump(MainWindow& window) {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message != WM_QUIT) dispatch(window, message);
+  }
+}
+
+RECT rectIn(HWND child, HWND container) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    window.show(SW_SHOWNORMAL);
+    pump(window);
+  }
+
+  HWND control(std::string_view name, int index = -1) const {
+    return window.controls().window(name, index);
+  }
+  HWND containerOf(const form::ControlRecord& record) const {
+    return record.container == form::windowControl ? window.handle() : control(record.container);
+  }
+  void click(std::string_view name) { SendMessageW(control(name), BM_CLICK, 0, 0); }
+  COLORREF shownWindowColour() const {
+    UpdateWindow(window.handle());
+    const WindowDc dc(window.handle());
+    return GetPixel(dc.get(), 1, 1);
+  }
+
+  MainWindow window{GetModuleHandleW(nullptr)};
+};
+
+// Parameter: a density the window is told it has moved to, or 0 to keep the one it opened at.
+class WindowLayout : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WindowLayout, EveryControlSitsWhereTheTableSaysAtTheWindowsDensity) {
+  if (GetParam() != 0) {
+    RECT place{};
+    GetWindowRect(window.handle(), &place);
+    SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+                 reinterpret_cast<LPARAM>(&place));
+    ASSERT_EQ(window.dotsPerInch(), GetParam());
+  }
+  const int dpi = window.dotsPerInch();
+  // Resizing the window moves nothing.
+  SetWindowPos(window.handle(), nullptr, 0, 0, 700, 600, SWP_NOMOVE | SWP_NOZORDER);
+  pump(window);
+  for (const form::ControlRecord& record : form::formTable) {
+    if (!form::isChildWindow(record)) continue;
+    const RECT shown = rectIn(control(record.name, record.index), containerOf(record));
+    const form::PixelRect expected = form::pixelRect(record, dpi);
+    EXPECT_EQ(shown.left, expected.left) << record.name << record.index;
+    EXPECT_EQ(shown.top, expected.top) << record.name << record.index;
+    EXPECT_EQ(shown.right - shown.left, expected.width) << record.name << record.index;
+    EXPECT_EQ(shown.bottom - shown.top, expected.height) << record.name << record.index;
+  }
+  RECT inside{};
+  GetClientRect(control("Picture1"), &inside);
+  EXPECT_EQ(inside.right, PictureSet::sizeAt(form::Picture::Course, dpi).cx)
+      << "the course frame's inside is as wide as the course picture";
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192));
+
+TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
+  const form::ControlRecord& form = form::control("Form1");
+  const int dpi = window.dotsPerInch();
+  RECT inside{};
+  GetClientRect(window.handle(), &inside);
+  EXPECT_EQ(inside.right, form::twipsToPixels(form.width, dpi));
+  EXPECT_EQ(inside.bottom, form::twipsToPixels(form.height, dpi));
+  EXPECT_EQ(windowText(window.handle()), L"Form1");
+  for (const form::ControlRecord& record : form::formTable) {
+    if (record.kind == form::ControlKind::CommandButton || record.kind == form::ControlKind::Label ||
+        record.kind == form::ControlKind::TextBox) {
+      EXPECT_EQ(windowText(control(record.name)), toUtf16(record.caption)) << record.name;
+    }
+  }
+  EXPECT_FALSE(window.clock().running());
+}
+
+// Windows takes both the drawing order and the Tab key's order from the order of a
+// container's child windows.
+TEST_F(WindowTest, ChildWindowsAreStackedAndVisitedInTheTablesOrders) {
+  for (const HWND container : {window.handle(), control("Picture1")}) {
+    std::vector<int> shown;
+    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      shown.push_back(rowOf(child));
+    }
+    std::vector<int> expected;
+    for (const int row : form::windowOrder) {
+      if (containerOf(form::formTable[row]) == container) expected.push_back(row);
+    }
+    EXPECT_EQ(shown, expected);
+  }
+  std::vector<int> visited;
+  HWND focus = window.controls().firstInTabOrder();
+  for (std::size_t i = 0; i < form::tabOrder.size(); ++i) {
+    visited.push_back(rowOf(focus));
+    focus = GetNextDlgTabItem(window.handle(), focus, FALSE);
+  }
+  EXPECT_EQ(visited, std::vector<int>(form::tabOrder.begin(), form::tabOrder.end()));
+}
+
+struct KeyCase {
+  const char* name;
+  WPARAM key;
+  bool starts;              // the key clicks START
+  const char* focusAfter;   // where the focus is afterwards
+};
+
+class WindowKeys : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
+
+// The program handles no key: what keys do is the ordinary behaviour of Windows' controls.
+TEST_P(WindowKeys, TheFocusedButtonAnswersAsAnyButtonDoes) {
+  const KeyCase& key = GetParam();
+  SetFocus(control("Command1"));
+  PostMessageW(control("Command1"), WM_KEYDOWN, key.key, 1);
+  PostMessageW(control("Command1"), WM_KEYUP, key.key, 0xC0000001);
+  pump(window);
+  EXPECT_EQ(window.clock().running(), key.starts);
+  EXPECT_EQ(GetFocus(), control(key.focusAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, WindowKeys,
+                         ::testing::Values(KeyCase{"Space", VK_SPACE, true, "Command1"},
+                                           KeyCase{"Enter", VK_RETURN, true, "Command1"},
+                                           KeyCase{"Tab", VK_TAB, false, "Command2"},
+                                           KeyCase{"Letter", 'A', false, "Command1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class WindowCourse : public WindowTest {
+ protected:
+  void press(std::string_view button) {
+    click(button);
+    reference.execute(*game::commandOfControl(button));
+  }
+
+  /// Runs one clock period in the window and in the core, and compares what the window
+  /// shows with what the core computed.
+  void tickAndCompare() {
+    window.controller().clockPeriod();
+    referenceGame.clockPeriod();
+    pump(window);
+    const ViewState expected = referenceGame.view().state();
+    const int dpi = window.dotsPerInch();
+    for (int i = 0; i < boxCount; ++i) {
+      const RECT shown = rectIn(control(form::boxControls[i].name, form::boxControls[i].index),
+                                control("Picture1"));
+      ASSERT_EQ(shown.left, form::twipsToPixels(expected.boxes[i].left, dpi)) << "box " << i;
+      ASSERT_EQ(shown.top, form::twipsToPixels(expected.boxes[i].top, dpi)) << "box " << i;
+    }
+    ASSERT_EQ(toUtf8(windowText(control("Text1"))), expected.energyText);
+    ASSERT_EQ(toUtf8(windowText(control("Text2"))), expected.distanceText);
+    ASSERT_EQ(window.clock().running(), expected.clockEnabled);
+    ASSERT_EQ(shownWindowColour(), toColorRef(expected.backgroundColour));
+    redTicks += expected.backgroundColour == 255;
+  }
+
+  /// The core on its own: the same controller over a front-end that shows nothing.
+  struct NoFrontEnd final : game::FrontEnd {
+    void moveBox(Box, game::PixelPoint) override {}
+    void setClockRunning(bool) override {}
+    void setWindowColour(Colour) override {}
+    std::string displayText(game::Display display) const override { return texts[static_cast<int>(display)]; }
+    void setDisplayText(game::Display display, std::string_view text) override {
+      texts[static_cast<int>(display)].assign(text);
+    }
+    void showNotice(std::string_view) override {}
+    std::string texts[2]{"1000", "0"};
+  };
+
+  NoFrontEnd nothingShown;
+  game::Controller referenceGame{nothingShown};
+  game::Controller& reference = referenceGame;
+  int redTicks = 0;
+};
+
+TEST_F(WindowCourse, AWholeCourseShowsWhatTheCoreComputesTickByTick) {
+  press("Command1");
+  int ticks = 0;
+  while (window.clock().running() && ticks < 2000) {
+    if (ticks == 0 || ticks == 900) press("Command3");
+    if (ticks == 400) press("Command2");
+    if (ticks == 700) {
+      // Typing into a display is possible; the next tick puts the number back.
+      SendMessageW(control("Text1"), WM_CHAR, L'7', 1);
+      EXPECT_NE(toUtf8(windowText(control("Text1"))), referenceGame.view().state().energyText);
+    }
+    ASSERT_NO_FATAL_FAILURE(tickAndCompare()) << "tick " << ticks + 1;
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 1522);
+  EXPECT_GT(redTicks, 0) << "the course never turned the window red";
+  EXPECT_LT(*window.controller().race().energy(), 1000);
+}
+
+/// What a message box of this thread said, read and closed from a timer while it is open.
+struct NoticeReader {
+  static inline std::vector<std::wstring> texts;
+  static inline std::wstring title;
+
+  static BOOL CALLBACK readText(HWND child, LPARAM) {
+    texts.push_back(windowText(child));
+    return TRUE;
+  }
+  static BOOL CALLBACK closeMessageBox(HWND window, LPARAM) {
+    wchar_t className[16]{};
+    GetClassNameW(window, className, 16);
+    if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    title = windowText(window);
+    EnumChildWindows(window, readText, 0);
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+  }
+  static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), closeMessageBox, 0);
+  }
+};
+
+// 21 whole courses and more: the 32768th tick since the window opened finds the counter full.
+TEST_F(WindowTest, AFullCounterIsToldInAJapaneseMessageAndTheWindowStaysUsable) {
+  ShowWindow(window.handle(), SW_HIDE);  // nothing to see until the end; runs faster
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, NoticeReader::onTimer);
+  std::optional<TickOutcome> outcome;
+  int ticks = 0;
+  while (outcome != TickOutcome::CounterFull && ticks <= 32768) {
+    if (!window.clock().running()) click("Command1");
+    if (ticks == 32767) ShowWindow(window.handle(), SW_SHOWNORMAL);
+    outcome = window.controller().clockPeriod();
+    if (++ticks % 1024 == 0) pump(window);
+  }
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(ticks, 32768);
+  EXPECT_EQ(NoticeReader::title, L"vortalin");
+  EXPECT_NE(std::find(NoticeReader::texts.begin(), NoticeReader::texts.end(),
+                      toUtf16(game::counterFullNotice)),
+            NoticeReader::texts.end());
+  EXPECT_FALSE(window.clock().running());
+  EXPECT_TRUE(IsWindow(window.handle()));
+  EXPECT_TRUE(IsWindowEnabled(window.handle()));
+  EXPECT_EQ(windowText(control("Text2")), L"32767");
+}
+
+}  // namespace
+}  // namespace vortalin::win32
