@@ -28,6 +28,9 @@ wine_session_start() {
   export WINEPREFIX
   wine wineboot --init >/dev/null 2>&1
   wineserver -w
+  # Wine's own faces (Tahoma for its dialogs, Marlett for the title bar buttons), which
+  # Debian's wineboot leaves out of the prefix.
+  ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   # Kept up between the tests' programs, so that each starts in a fraction of a second.
   wineserver -p
   # Wine draws the window frames itself: there is no window manager to wait for.

@@ -33,7 +33,9 @@ DWORD alignmentStyle(const ControlRecord& record) {
     case form::Alignment::Left:
     case form::Alignment::Default: break;
   }
-  return label ? SS_LEFT : ES_LEFT;
+  if (!label) return ES_LEFT;
+  // A left-aligned label that does not wrap (the web address) is cut off at its right edge.
+  return record.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
 }
 
 struct WindowKind {
