@@ -11,16 +11,20 @@ namespace {
 // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, which MinGW's headers do not name yet.
 constexpr DWORD highResolutionFlag = 0x00000002;
 // Periods that one wake-up may make good; beyond this the clock has stalled.
-constexpr LONGLONG maximumCatchUp = 25;
+constexpr int maximumCatchUp = 25;
 constexpr LONGLONG hundredNanosecondsPerSecond = 10'000'000;
+
+LONGLONG counterFrequency() {
+  LARGE_INTEGER frequency{};
+  QueryPerformanceFrequency(&frequency);
+  return frequency.QuadPart;
+}
 
 }  // namespace
 
-GameClock::GameClock(int periodMs) {
-  LARGE_INTEGER frequency{};
-  QueryPerformanceFrequency(&frequency);
-  counterFrequency_ = frequency.QuadPart;
-  period_ = counterFrequency_ * periodMs / 1000;
+GameClock::GameClock(int periodMs)
+    : counterFrequency_(counterFrequency()),
+      schedule_(counterFrequency_ * periodMs / 1000, maximumCatchUp) {
   timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, highResolutionFlag, TIMER_ALL_ACCESS));
   highResolution_ = static_cast<bool>(timer_);
   if (!timer_) timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
@@ -40,7 +44,7 @@ void GameClock::start() {
   running_ = true;
   if (!highResolution_) timeBeginPeriod(1);
   const LONGLONG now = counterNow();
-  nextDue_ = now + period_;
+  schedule_.start(now);
   arm(now);
 }
 
@@ -54,20 +58,15 @@ void GameClock::stop() {
 int GameClock::takeDuePeriods() {
   if (!running_) return 0;
   const LONGLONG now = counterNow();
-  LONGLONG due = now < nextDue_ ? 0 : (now - nextDue_) / period_ + 1;
-  if (due > maximumCatchUp) {
-    due = 1;
-    nextDue_ = now + period_;
-  } else {
-    nextDue_ += due * period_;
-  }
+  const int due = schedule_.takeDue(now);
   arm(now);
-  return static_cast<int>(due);
+  return due;
 }
 
 // Waitable timers take relative times in 100 ns units, as negative numbers.
 void GameClock::arm(LONGLONG now) {
-  const LONGLONG wait = (nextDue_ - now) * hundredNanosecondsPerSecond / counterFrequency_;
+  const LONGLONG wait =
+      (schedule_.nextDue() - now) * hundredNanosecondsPerSecond / counterFrequency_;
   LARGE_INTEGER dueTime{};
   dueTime.QuadPart = -(wait > 0 ? wait : 1);
   SetWaitableTimer(timer_.get(), &dueTime, 0, nullptr, nullptr, FALSE);

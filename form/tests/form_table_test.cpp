@@ -5,6 +5,7 @@
 
 #include "design_state.h"
 #include "form_table.h"
+#include "window_order.h"
 
 namespace vortalin::form {
 namespace {
@@ -67,6 +68,28 @@ TEST(DesignViewState, MatchesTheOpeningWindow) {
   EXPECT_EQ(s.backgroundColour, 0x8000000Fu);
   EXPECT_EQ(s.energyText, "1000");
   EXPECT_EQ(s.distanceText, "0");
+}
+
+// Win32 takes both the drawing order and the Tab key's order from the order of a
+// container's windows: that one order must keep overlapping controls stacked as designed
+// and the focusable ones in tab order. Two arrow buttons overlap the course frame by a pixel.
+TEST(WindowOrder, KeepsTheStackingWhereControlsOverlapAndTheTabOrder) {
+  ASSERT_TRUE(overlaps(control("Command2"), control("Picture1")));
+  ASSERT_TRUE(overlaps(control("Text1"), control("Label2")));
+  EXPECT_EQ(windowOrder.size(), 15u);  // every control but the timer
+  for (std::size_t i = 0; i < windowOrder.size(); ++i) {
+    for (std::size_t j = i + 1; j < windowOrder.size(); ++j) {
+      const ControlRecord& front = formTable[windowOrder[i]];
+      const ControlRecord& back = formTable[windowOrder[j]];
+      if (front.container != back.container) continue;
+      if (takesFocus(front.kind) && takesFocus(back.kind)) {
+        EXPECT_LT(front.tabIndex, back.tabIndex) << front.name << " " << back.name;
+      }
+      if (overlaps(front, back)) {
+        EXPECT_LT(front.stacking, back.stacking) << front.name << " " << back.name;
+      }
+    }
+  }
 }
 
 TEST(FormTable, HomePageIsAnAddress) {

@@ -142,6 +142,8 @@ struct KeyCase {
   const char* focusAfter;   // where the focus is afterwards
 };
 
+void PrintTo(const KeyCase& key, std::ostream* out) { *out << key.name; }
+
 class WindowKeys : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 // The program handles no key: what keys do is the ordinary behaviour of Windows' controls.

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "clock_schedule.h"
+
+namespace vortalin::win32 {
+namespace {
+
+struct ScheduleCase {
+  const char* name;
+  std::vector<long long> wakeUps;  // times after the start; the period is 10
+  std::vector<int> due;            // periods due at each
+};
+
+class ClockScheduleTest : public ::testing::TestWithParam<ScheduleCase> {};
+
+// Period 10, at most 25 periods made good at once; started at time 1000.
+TEST_P(ClockScheduleTest, RunsThePeriodsThatFellDue) {
+  ClockSchedule schedule(10, 25);
+  schedule.start(1000);
+  std::vector<int> due;
+  for (const long long wakeUp : GetParam().wakeUps) due.push_back(schedule.takeDue(1000 + wakeUp));
+  EXPECT_EQ(due, GetParam().due);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WakeUps, ClockScheduleTest,
+    ::testing::Values(
+        ScheduleCase{"OnTime", {10, 20, 30}, {1, 1, 1}},
+        ScheduleCase{"EarlyRunsNothing", {9, 10}, {0, 1}},
+        // A wake-up 3.5 periods late makes good the three it missed, and the next period
+        // keeps its place on the schedule rather than moving with the late one.
+        ScheduleCase{"LateIsMadeGood", {45, 50, 60}, {4, 1, 1}},
+        // Past 25 periods the clock has stalled: one period, and a fresh schedule from then.
+        ScheduleCase{"StallStartsAfresh", {500, 505, 510}, {1, 0, 1}},
+        ScheduleCase{"LongestCatchUp", {250, 260}, {25, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vortalin::win32
