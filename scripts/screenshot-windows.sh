@@ -24,7 +24,7 @@ for dpi in 96 144; do
   game=$!
   window=$(timeout 30 xdotool search --sync --name '^Form1$' | head -n1)
   sleep 0.5
-  places=$(wine "$bin/window_places.exe")
+  places=$(wine "$bin/window_places.exe" | tr -d "\r")
   click Command1
   sleep 0.3
   click Command3

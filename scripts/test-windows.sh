@@ -44,6 +44,7 @@ run_ctest() {
 
 run_ctest --preset windows "$jobs"
 run_ctest --preset windows-x64 "$jobs" -LE dpi
+grep -h "course length" build-windows-x64/Testing/Temporary/LastTest*.log || true
 wine_set_dpi 144
 run_ctest --preset windows-x64 "$jobs" -L dpi
 

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "handles.h"
 
 namespace vortalin::win32 {
 
-/// The painting of one WM_PAINT: drawing goes to a memory bitmap of the dirty part that is
-/// visible, in the window's own coordinates, and reaches the screen in one copy at the end,
-/// so nothing flickers.
+/// The painting of one WM_PAINT: drawing goes to a memory bitmap, in the window's own
+/// coordinates, and only the dirty parts that show are drawn and copied to the screen, each
+/// in one copy at the end, so nothing flickers.
 class BufferedPaint {
  public:
   explicit BufferedPaint(HWND window);
@@ -17,14 +19,17 @@ class BufferedPaint {
   BufferedPaint& operator=(const BufferedPaint&) = delete;
 
   HDC dc() const { return target_; }
-  /// The part to paint, in the window's coordinates.
-  const RECT& area() const { return area_; }
-  bool empty() const { return IsRectEmpty(&area_) != FALSE; }
+  /// The rectangles to paint, in the window's coordinates: after a box has moved over the
+  /// course strip, a band uncovered at each edge rather than all between them.
+  const std::vector<RECT>& parts() const { return parts_; }
 
  private:
+  void collectParts(HRGN dirty);
+
   HWND window_;
   PAINTSTRUCT paint_{};
-  RECT area_{};
+  std::vector<RECT> parts_;
+  RECT bounds_{};
   HDC target_ = nullptr;
   MemoryDc memory_;
   Bitmap bitmap_;

@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include "handles.h"
+
 namespace vortalin::win32 {
 
 namespace {
@@ -12,12 +14,7 @@ Function* user32Function(const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
 }
 
-int systemDpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
+int systemDpi() { return GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY); }
 
 }  // namespace
 

@@ -26,10 +26,12 @@ using Icon = OwnedHandle<HICON, DestroyIcon>;
 using MemoryDc = OwnedHandle<HDC, DeleteDC>;
 using KernelHandle = OwnedHandle<HANDLE, CloseHandle>;
 
-/// A device context of a window, released when it goes.
+/// A device context of a window's inside (or with `whole`, of all of it, frame included),
+/// released when it goes. A null window stands for the screen.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDc(HWND window, bool whole = false)
+      : window_(window), dc_(whole ? GetWindowDC(window) : GetDC(window)) {}
   ~WindowDc() { ReleaseDC(window_, dc_); }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;

@@ -128,9 +128,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::paint() {
   BufferedPaint paint(window_);
-  if (paint.empty()) return;
   SetDCBrushColor(paint.dc(), toColorRef(windowColour_));
-  FillRect(paint.dc(), &paint.area(), static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  for (const RECT& part : paint.parts()) {
+    FillRect(paint.dc(), &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
 }
 
 void MainWindow::onCommand(int controlId, int notification) {

@@ -13,22 +13,26 @@ PictureBoxLook* lookOf(HWND box) {
   return reinterpret_cast<PictureBoxLook*>(GetWindowLongPtrW(box, GWLP_USERDATA));
 }
 
-// The picture is opaque and drawn as it is: one copy of its visible part.
+// The picture is opaque and drawn as it is: a copy of each dirty part of it.
 void paint(HWND box) {
   BufferedPaint paint(box);
   const PictureBoxLook* look = lookOf(box);
-  if (paint.empty() || look == nullptr) return;
+  if (paint.parts().empty() || look == nullptr) return;
   SetDCBrushColor(paint.dc(), look->background);
-  FillRect(paint.dc(), &paint.area(), static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  for (const RECT& part : paint.parts()) {
+    FillRect(paint.dc(), &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
   if (look->picture == nullptr) return;
   const RECT picture{look->margin, look->margin, look->margin + look->pictureSize.cx,
                      look->margin + look->pictureSize.cy};
-  RECT shown{};
-  if (!IntersectRect(&shown, &picture, &paint.area())) return;
   const MemoryDc source(CreateCompatibleDC(paint.dc()));
   const Selection selected(source.get(), look->picture);
-  BitBlt(paint.dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
-         source.get(), shown.left - look->margin, shown.top - look->margin, SRCCOPY);
+  for (const RECT& part : paint.parts()) {
+    RECT shown{};
+    if (!IntersectRect(&shown, &picture, &part)) continue;
+    BitBlt(paint.dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+           source.get(), shown.left - look->margin, shown.top - look->margin, SRCCOPY);
+  }
 }
 
 // The border is the box's own rather than Windows' client edge, so that it grows with the
@@ -57,9 +61,8 @@ void paintBorder(HWND box) {
   RECT edge{};
   GetWindowRect(box, &edge);
   OffsetRect(&edge, -edge.left, -edge.top);
-  const HDC dc = GetWindowDC(box);
-  drawSunkenBorder(dc, edge, look->border);
-  ReleaseDC(box, dc);
+  const WindowDc dc(box, true);
+  drawSunkenBorder(dc.get(), edge, look->border);
 }
 
 LRESULT insideRect(HWND box, RECT& outer) {
