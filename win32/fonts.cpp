@@ -42,10 +42,13 @@ bool isInstalled(HDC dc, LOGFONTW font) {
   return found;
 }
 
-bool hasEveryGlyph(HDC dc, HFONT font, std::wstring_view text) {
-  const Selection selected(dc, font);
+}  // namespace
+
+bool hasEveryGlyph(HFONT font, std::wstring_view text) {
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const Selection selected(dc.get(), font);
   std::vector<WORD> glyphs(text.size());
-  const DWORD count = GetGlyphIndicesW(dc, text.data(), static_cast<int>(text.size()),
+  const DWORD count = GetGlyphIndicesW(dc.get(), text.data(), static_cast<int>(text.size()),
                                        glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
   if (count == GDI_ERROR) return false;
   for (const WORD glyph : glyphs) {
@@ -53,8 +56,6 @@ bool hasEveryGlyph(HDC dc, HFONT font, std::wstring_view text) {
   }
   return true;
 }
-
-}  // namespace
 
 Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
   const MemoryDc dc(CreateCompatibleDC(nullptr));
@@ -68,7 +69,7 @@ Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
     const LOGFONTW candidate = logFont(face, font, dpi);
     if (!isInstalled(dc.get(), candidate)) continue;
     Font created(CreateFontIndirectW(&candidate));
-    if (created && hasEveryGlyph(dc.get(), created.get(), text)) return created;
+    if (created && hasEveryGlyph(created.get(), text)) return created;
   }
   // Nothing fits: let Windows pick its nearest match for the named face.
   const LOGFONTW named = logFont(faces.front(), font, dpi);

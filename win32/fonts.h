@@ -19,4 +19,7 @@ Font createDefaultFont(int dpi);
 /// The face a font really draws with.
 std::wstring faceOf(HFONT font);
 
+/// Whether a font has a glyph for every character of a text.
+bool hasEveryGlyph(HFONT font, std::wstring_view text);
+
 }  // namespace vortalin::win32

@@ -13,6 +13,7 @@
 #include "colours.h"
 #include "controller.h"
 #include "design_state.h"
+#include "fonts.h"
 #include "form_table.h"
 #include "main_window.h"
 #include "message_loop.h"
@@ -108,6 +109,9 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
     if (record.kind == form::ControlKind::CommandButton || record.kind == form::ControlKind::Label ||
         record.kind == form::ControlKind::TextBox) {
       EXPECT_EQ(windowText(control(record.name)), toUtf16(record.caption)) << record.name;
+      const auto font = reinterpret_cast<HFONT>(SendMessageW(control(record.name), WM_GETFONT, 0, 0));
+      EXPECT_TRUE(hasEveryGlyph(font, toUtf16(record.caption)))
+          << record.name << " is drawn in " << toUtf8(faceOf(font)) << ", which lacks a glyph";
     }
   }
   EXPECT_FALSE(window.clock().running());
