@@ -4,6 +4,7 @@
 
 #include "button_painting.h"
 #include "colours.h"
+#include "design_state.h"
 #include "fonts.h"
 #include "form_table.h"
 #include "layout.h"
@@ -85,7 +86,8 @@ void FormControls::create(int row, HWND form, HINSTANCE instance) {
   Control& control = controls_[row];
   const ControlRecord& record = *control.record;
   const WindowKind kind = windowKind(record, instance);
-  const HWND container = record.container == "Form1" ? form : window(record.container);
+  const HWND container =
+      record.container == form::windowControl ? form : window(record.container);
   if (record.kind == ControlKind::PictureBox) {
     control.look = std::make_unique<PictureBoxLook>();
     control.look->background = backgroundOf(record);

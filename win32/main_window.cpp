@@ -40,7 +40,12 @@ void registerClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedu
 MainWindow::MainWindow(HINSTANCE instance)
     : clock_(form::control(form::clockControl).timerIntervalMs),
       windowColour_(*formRecord().background) {
-  create(instance);
+  try {
+    create(instance);
+  } catch (...) {
+    if (window_ != nullptr) DestroyWindow(window_);
+    throw;
+  }
 }
 
 MainWindow::~MainWindow() {
@@ -91,8 +96,9 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
+  // Until the window and its game are complete, Windows' defaults answer.
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->controls_ == nullptr) {
+  if (self == nullptr || self->controller_ == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
   return self->handleMessage(message, wParam, lParam);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "design_state.h"
 #include "form_controls.h"
 #include "form_table.h"
 #include "main_window.h"
@@ -29,7 +30,7 @@ RECT insideOnScreen(HWND window) {
 }
 
 HWND controlWindow(HWND form, const ControlRecord& record) {
-  const HWND container = record.container == "Form1"
+  const HWND container = record.container == vortalin::form::windowControl
                              ? form
                              : controlWindow(form, *vortalin::form::findControl(record.container));
   return GetDlgItem(container, vortalin::win32::controlId(vortalin::form::controlRow(
