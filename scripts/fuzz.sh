@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 case $seconds in ''|*[!0-9]*) echo "fuzz.sh: SECONDS must be a whole number, not \"$seconds\"" >&2; exit 2 ;; esac
-scripts/install-deps.sh
+scripts/install-deps.sh test
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORTALIN_FUZZ=ON \
   -DVORTALIN_BUILD_GUI=OFF -DVORTALIN_WERROR=ON
 cmake --build build-fuzz -j"$(nproc)" --target replay_fuzzer
