@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QString>
 
+#include "design_state.h"
+
 namespace vortalin::qt {
 
 namespace {
@@ -26,11 +28,21 @@ QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool anyScreenScales() {
-  const QList<QScreen*> screens = QGuiApplication::screens();
-  return std::ranges::any_of(screens, [](const QScreen* screen) {
-    return screen->devicePixelRatio() > 1.0;
-  });
+// The two displays are the only text the race redraws every tick.
+qreal largestDisplayPixelSize() {
+  qreal largest = 0;
+  for (std::string_view name : {form::energyControl, form::distanceControl}) {
+    largest = std::max(largest, form::findControl(name)->font->points * 96.0 / 72.0);
+  }
+  return largest;
+}
+
+qreal largestScreenRatio() {
+  qreal largest = 1;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    largest = std::max(largest, screen->devicePixelRatio());
+  }
+  return largest;
 }
 
 }  // namespace
@@ -44,20 +56,21 @@ void registerFontSubstitutes() {
 }
 
 // Qt's FreeType engine keeps rendered glyphs up to 64 pixels only, a limit built into Qt;
-// larger glyphs are painted from their outlines on every repaint, and at a device pixel
-// ratio of 2 that is every caption of the window, including the display the race redraws
-// each tick. Raising the paint engine's limit alone (QT_MAX_CACHED_GLYPH_SIZE) is no cure:
-// the paint engine then asks the FreeType engine for rendered glyphs it never keeps, and
-// those glyphs are not drawn at all. With the FreeType engine's cache off, the paint engine
-// renders each glyph once into its own cache, at any size up to its limit. Layout then loads
-// glyph metrics afresh, which costs more than it saves on a screen that does not scale.
+// larger glyphs are painted from their outlines on every repaint, which at a device pixel
+// ratio of 2 includes the display the race redraws each tick. Raising the paint engine's
+// limit alone (QT_MAX_CACHED_GLYPH_SIZE) is no cure: the paint engine then asks the FreeType
+// engine for rendered glyphs it never keeps, and those glyphs are not drawn at all. With the
+// FreeType engine's cache off, the paint engine renders each glyph once into its own cache,
+// at any size up to its limit; text layout then loads glyph metrics afresh, which costs more
+// than it saves until the displays' glyphs outgrow the FreeType engine's limit.
 void cacheLargeGlyphs() {
   constexpr const char* freetypeCacheOff = "QT_NO_FT_CACHE";
   constexpr const char* largestCachedGlyph = "QT_MAX_CACHED_GLYPH_SIZE";
+  constexpr qreal freetypeCacheLimit = 64;
   if (qEnvironmentVariableIsSet(freetypeCacheOff) || qEnvironmentVariableIsSet(largestCachedGlyph)) {
     return;
   }
-  if (!anyScreenScales()) return;
+  if (largestDisplayPixelSize() * largestScreenRatio() <= freetypeCacheLimit) return;
   qputenv(freetypeCacheOff, "1");
   // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare; kept
   // well below 256 pixels, beyond which Qt renders no glyph into a cache.

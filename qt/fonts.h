@@ -22,9 +22,10 @@ std::span<const FontSubstitute> fontSubstitutes();
 /// Registers the substitutes with Qt; a face that is installed is still used as it is.
 void registerFontSubstitutes();
 
-/// Lets the window's large captions be drawn from rendered glyphs kept in a cache, rather
-/// than from their outlines on every repaint, where a screen scales the window. Call before
-/// the first text is measured or painted; settings already in the environment are kept.
+/// Lets the displays the race redraws each tick be drawn from rendered glyphs kept in a cache,
+/// rather than from their outlines, where a screen scales them beyond what Qt's FreeType engine
+/// caches. Call before the first text is measured or painted; settings already in the
+/// environment are kept.
 void cacheLargeGlyphs();
 
 /// The font a record asks for: its face, size in points and weight, and the substitute's
