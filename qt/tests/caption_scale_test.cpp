@@ -15,13 +15,11 @@ namespace vortalin::qt::test {
 namespace {
 
 using form::ControlKind;
-using form::ControlRecord;
 
 qreal expectedScale() {
-  for (const char* variable : {"VORTALIN_EXPECTED_SCALE", "QT_SCALE_FACTOR"}) {
-    if (qEnvironmentVariableIsSet(variable)) return qEnvironmentVariable(variable).toDouble();
-  }
-  return 1.0;
+  const QByteArray expected = qgetenv("VORTALIN_EXPECTED_SCALE");
+  const QByteArray scale = expected.isEmpty() ? qgetenv("QT_SCALE_FACTOR") : expected;
+  return scale.isEmpty() ? 1.0 : scale.toDouble();
 }
 
 void setCaption(QWidget& widget, const QString& text) {
@@ -42,42 +40,35 @@ Qt::Alignment horizontalAlignmentOf(const QWidget& widget) {
   return Qt::AlignHCenter;
 }
 
-/// The widget as the window draws it at its own scale, and as it would be drawn at scale 1.
-QImage drawnAtItsScale(QWidget& widget) { return widget.grab().toImage(); }
-
-QImage drawnAtScaleOne(QWidget& widget) {
-  QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::white);
-  widget.render(&image);
-  return image;
-}
-
-bool near(QRgb pixel, const QColor& colour) {
-  constexpr int tolerance = 64;
-  return qAbs(qRed(pixel) - colour.red()) <= tolerance &&
-         qAbs(qGreen(pixel) - colour.green()) <= tolerance &&
-         qAbs(qBlue(pixel) - colour.blue()) <= tolerance;
-}
-
-/// The pixels the caption adds in its text colour: frames, bevels and focus marks are drawn
-/// alike with and without the caption, so they drop out.
+/// The pixels of the text colour that the caption adds: frames, bevels and focus marks are
+/// drawn alike with and without it. Drawn at the window's scale, or at scale 1.
 struct Ink {
   int pixels = 0;
   QRect bounds;
 };
 
-Ink captionInk(QWidget& widget, QImage (*draw)(QWidget&)) {
+Ink captionInk(QWidget& widget, bool atScaleOne) {
+  const auto draw = [&widget, atScaleOne] {
+    if (!atScaleOne) return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    widget.render(&image);
+    return image;
+  };
   const QString caption = captionOf(widget);
-  const QImage with = draw(widget).convertToFormat(QImage::Format_RGB32);
+  const QImage with = draw();
   setCaption(widget, QString());
-  const QImage without = draw(widget).convertToFormat(QImage::Format_RGB32);
+  const QImage without = draw();
   setCaption(widget, caption);
   const QColor colour = widget.palette().color(widget.foregroundRole());
+  const auto near = [&colour](QRgb pixel) {
+    return qAbs(qRed(pixel) - colour.red()) <= 64 && qAbs(qGreen(pixel) - colour.green()) <= 64 &&
+           qAbs(qBlue(pixel) - colour.blue()) <= 64;
+  };
   Ink ink;
   for (int y = 0; y < with.height(); ++y) {
     for (int x = 0; x < with.width(); ++x) {
-      const QRgb pixel = with.pixel(x, y);
-      if (pixel != without.pixel(x, y) && near(pixel, colour)) {
+      if (with.pixel(x, y) != without.pixel(x, y) && near(with.pixel(x, y))) {
         ++ink.pixels;
         ink.bounds |= QRect(x, y, 1, 1);
       }
@@ -117,23 +108,23 @@ void CaptionScaleTest::initTestCase() {
 }
 
 void CaptionScaleTest::captionsAreDrawnWholeAtTheScreensScale_data() {
-  QTest::addColumn<int>("row");
-  for (int row = 0; row < static_cast<int>(form::formTable.size()); ++row) {
-    const ControlRecord& record = form::formTable[row];
-    const bool captioned = record.kind == ControlKind::CommandButton ||
-                           record.kind == ControlKind::TextBox || record.kind == ControlKind::Label;
-    if (captioned) QTest::newRow(controlObjectName(record).toUtf8().constData()) << row;
+  QTest::addColumn<QString>("name");
+  for (const form::ControlRecord& record : form::formTable) {
+    if (record.kind == ControlKind::CommandButton || record.kind == ControlKind::TextBox ||
+        record.kind == ControlKind::Label) {
+      const QString name = controlObjectName(record);
+      QTest::newRow(name.toUtf8().constData()) << name;
+    }
   }
 }
 
 void CaptionScaleTest::captionsAreDrawnWholeAtTheScreensScale() {
-  QFETCH(int, row);
-  const ControlRecord& record = form::formTable[row];
-  QWidget& widget = *window_->controls().widget(record.name, record.index);
+  QFETCH(QString, name);
+  QWidget& widget = *window_->findChild<QWidget*>(name);
   const qreal scale = window_->devicePixelRatioF();
 
-  const Ink reference = captionInk(widget, drawnAtScaleOne);
-  const Ink drawn = captionInk(widget, drawnAtItsScale);
+  const Ink reference = captionInk(widget, true);
+  const Ink drawn = captionInk(widget, false);
   QVERIFY2(reference.pixels >= 20, qPrintable(QString::number(reference.pixels)));
   const qreal growth = drawn.pixels / (reference.pixels * scale * scale);
   QVERIFY2(growth > 0.6 && growth < 2.0,
