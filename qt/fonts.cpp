@@ -67,9 +67,9 @@ void cacheLargeGlyphs() {
   constexpr const char* freetypeCacheOff = "QT_NO_FT_CACHE";
   constexpr const char* largestCachedGlyph = "QT_MAX_CACHED_GLYPH_SIZE";
   constexpr qreal freetypeCacheLimit = 64;
-  if (qEnvironmentVariableIsSet(freetypeCacheOff) || qEnvironmentVariableIsSet(largestCachedGlyph)) {
-    return;
-  }
+  const bool setByUser =
+      qEnvironmentVariableIsSet(freetypeCacheOff) || qEnvironmentVariableIsSet(largestCachedGlyph);
+  if (setByUser) return;
   if (largestDisplayPixelSize() * largestScreenRatio() <= freetypeCacheLimit) return;
   qputenv(freetypeCacheOff, "1");
   // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare; kept
@@ -83,8 +83,7 @@ QFont toQFont(const form::Font& font) {
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
   if (!QFontDatabase::hasFamily(face)) {
-    const auto* entry =
-        std::ranges::find(substitutes, font.face, &FontSubstitute::face);
+    const auto* entry = std::ranges::find(substitutes, font.face, &FontSubstitute::face);
     if (entry != substitutes.end()) result.setStretch(entry->stretch);
   }
   return result;

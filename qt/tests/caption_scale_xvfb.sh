@@ -6,7 +6,9 @@
 set -uo pipefail
 test=${1:?usage: caption_scale_xvfb.sh path/to/caption_scale_test}
 for tool in Xvfb xdpyinfo xrdb; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: not installed: $tool (scripts/install-deps.sh installs it)"; exit 77; }
+  command -v "$tool" >/dev/null 2>&1 && continue
+  echo "SKIP: not installed: $tool (scripts/install-deps.sh installs it)"
+  exit 77
 done
 source "$(dirname "$0")/../../scripts/xvfb_session.sh"
 # Room for the window at three times the scale.
