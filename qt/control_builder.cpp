@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,20 +47,34 @@ void applyCommon(QWidget& widget, const ControlRecord& record) {
   if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
 }
 
+// A push button as the classic desktop draws one: the bevel fills the whole button, and only
+// the default button (the one with the focus) gives up its outer pixel to a dark frame.
+class ClassicButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void initStyleOption(QStyleOptionButton* option) const override {
+    QPushButton::initStyleOption(option);
+    if (!(option->features & QStyleOptionButton::DefaultButton)) {
+      option->features &= ~QStyleOptionButton::AutoDefaultButton;
+    }
+  }
+};
+
 QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
-  auto* button = new QPushButton(fromUtf8(record.caption), &parent);
+  auto* button = new ClassicButton(fromUtf8(record.caption), &parent);
   applyCommon(*button, record);
+  // Enter and keypad Enter click the focused button, as Space does, and the focused button
+  // becomes the default one.
+  button->setAutoDefault(true);
   if (record.graphicalStyle) {
-    // A flat face in the button's own colour inside a raised edge that sinks when pressed;
-    // the edge takes the caption's colour while the button has the keyboard focus.
-    const QString face = backgroundOf(record).name();
-    const QString text =
-        (record.foreground ? toQColor(*record.foreground) : defaultButtonText()).name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                                         " border: 2px outset %1; }"
-                                         " QPushButton:focus { border: 2px solid %2; }"
-                                         " QPushButton:pressed { border-style: inset; }")
-                              .arg(face, text));
+    // The style fills the face with the button colour whatever its state.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, backgroundOf(record));
+    palette.setColor(QPalette::ButtonText,
+                     record.foreground ? toQColor(*record.foreground) : defaultButtonText());
+    button->setPalette(palette);
   }
   return button;
 }

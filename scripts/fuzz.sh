@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 case $seconds in ''|*[!0-9]*) echo "fuzz.sh: SECONDS must be a whole number, not \"$seconds\"" >&2; exit 2 ;; esac
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake --preset fuzz
 cmake --build --preset fuzz -j"$(nproc)"
 # New inputs go to a scratch folder; the committed corpus stays small.

@@ -1,27 +1,30 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing vortalin needs.
-# Safe to run again: it installs only what is missing.
-# Usage: install-deps.sh [all|linux|windows]   (default: all)
+# Installs the Debian packages vortalin needs. Safe to run again: it installs only what is
+# missing.
+# Usage: scripts/install-deps.sh [play|test|windows]
+#   play     what building and running the game and the replay runner needs
+#   test     that, and everything the tests, benchmarks and packaging checks need (the default)
+#   windows  what building the Windows program and its checks and tests need
+#            (scripts/test-windows.sh)
 set -euo pipefail
-group=${1:-all}
+profile=${1:-test}
 
-# The Linux game (Qt), its tests, benchmarks and fuzzing.
-linux_packages=(
+play=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libgif-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-mplus fontconfig
-  xvfb xdotool imagemagick x11-utils python3-xlib
-  desktop-file-utils appstream dpkg-dev file
+)
+test=(
+  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpng-dev
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils
+  desktop-file-utils appstream dpkg-dev file python3-xlib
   clang libclang-rt-14-dev
 )
-
-# The Windows program (scripts/test-windows.sh): the MinGW-w64 cross compilers, GoogleTest's
-# source to build for Windows, 64-bit Wine to run the tests on Xvfb driven by xdotool, pefile
-# to read the 32-bit program back, and fonts: Wine's own, a narrow face for Impact, Noto
-# for Japanese text.
-windows_packages=(
-  make cmake
+# The Windows program: the MinGW-w64 cross compilers, GoogleTest's source to build for
+# Windows, 64-bit Wine to run the tests on Xvfb driven by xdotool, pefile to read the 32-bit
+# program back, and fonts: Wine's own, a narrow face for Impact, Noto for Japanese text.
+windows=(
+  build-essential cmake
   g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   googletest
@@ -29,11 +32,11 @@ windows_packages=(
   xvfb xdotool x11-utils imagemagick python3-xlib python3-pefile
 )
 
-case "$group" in
-  all) packages=("${linux_packages[@]}" "${windows_packages[@]}") ;;
-  linux) packages=("${linux_packages[@]}") ;;
-  windows) packages=("${windows_packages[@]}") ;;
-  *) echo "usage: install-deps.sh [all|linux|windows]" >&2; exit 2 ;;
+case $profile in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  windows) packages=("${windows[@]}") ;;
+  *) echo "install-deps.sh: unknown profile \"$profile\" (play, test or windows)" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game (Release) and starts it.
+# Installs what building and running the game needs, builds the game and the replay runner
+# (Release) and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh play
 cmake --preset play
 cmake --build --preset play -j"$(nproc)"
 exec build-play/bin/vortalin "$@"

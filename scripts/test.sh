@@ -3,7 +3,7 @@
 # them. VORTALIN_PRESET picks another configuration, e.g. sanitize.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 preset=${VORTALIN_PRESET:-release}
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"

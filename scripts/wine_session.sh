@@ -20,9 +20,8 @@ wine_set_dpi() {
 }
 
 wine_session_start() {
-  # Wine's programs come and go; without -noreset Xvfb would reset each time the last one
-  # leaves, and forget its settings.
-  XVFB_SCREEN=${XVFB_SCREEN:-1280x1024x24} XVFB_OPTIONS=-noreset xvfb_start || return 1
+  # Room for the window at 144 dpi with its frame.
+  XVFB_SCREEN=${XVFB_SCREEN:-1280x1024x24} xvfb_start || return 1
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=" WINEARCH=win64
   WINEPREFIX=$(mktemp -d /tmp/vortalin-wine.XXXXXX)
   export WINEPREFIX

@@ -19,14 +19,13 @@ xvfb_tools_missing() {
   echo "${missing[*]}"
 }
 
-# Starts Xvfb on the first free display from :90 up; XVFB_SCREEN overrides the screen size,
-# XVFB_OPTIONS adds options.
+# Starts Xvfb on the first free display from :90 up; XVFB_SCREEN overrides the screen size.
 xvfb_start() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    # shellcheck disable=SC2086
-    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp ${XVFB_OPTIONS:-} >/dev/null 2>&1 &
+    # -noreset: X resources set with xrdb outlive the client that set them.
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i

@@ -44,6 +44,10 @@ class RaceWiringTest : public QObject {
   void initTestCase() { prepareApplication(); }
   // Each button runs its own command and nothing else.
   void buttonsRunStartSteeringAndStop();
+  // Space, Enter and keypad Enter click the focused button, as on the classic desktop; the
+  // program has no keys of its own, so the arrow keys steer nothing.
+  void keysClickTheFocusedButtonAndArrowsDoNotSteer_data();
+  void keysClickTheFocusedButtonAndArrowsDoNotSteer();
   // The window and the core on a model must agree on every value after every tick.
   void windowAgreesWithTheModelTickByTickOverAWholeCourse();
   // The full-counter notice is a message that leaves the window open and usable.
@@ -73,6 +77,35 @@ void RaceWiringTest::buttonsRunStartSteeringAndStop() {
   click(window, "Command4");
   QVERIFY(!clock(window).isActive());
   QCOMPARE(window.raceView().top(Box::Strip), -38000.0f);
+}
+
+void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<bool>("keypad");
+  QTest::addColumn<float>("steering");
+  QTest::newRow("Space") << int(Qt::Key_Space) << false << 10.0f;
+  QTest::newRow("Enter") << int(Qt::Key_Return) << false << 10.0f;
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 10.0f;
+  QTest::newRow("right arrow") << int(Qt::Key_Right) << false << 0.0f;
+  QTest::newRow("left arrow") << int(Qt::Key_Left) << false << 0.0f;
+  QTest::newRow("keypad right arrow") << int(Qt::Key_Right) << true << 0.0f;
+}
+
+void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer() {
+  QFETCH(int, key);
+  QFETCH(bool, keypad);
+  QFETCH(float, steering);
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  button(window, "Command3").setFocus();
+  // Twice: an arrow key moves the focus on to another button, which takes the second press.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                  keypad ? Qt::KeypadModifier : Qt::NoModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                  keypad ? Qt::KeypadModifier : Qt::NoModifier);
+  QCOMPARE(window.race().steeringSpeed(), steering);
+  QVERIFY(!clock(window).isActive());
 }
 
 void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
