@@ -22,10 +22,12 @@ LONGLONG counterFrequency() {
 
 }  // namespace
 
-GameClock::GameClock(int periodMs)
+GameClock::GameClock(int periodMs, Timer timer)
     : counterFrequency_(counterFrequency()),
       schedule_(counterFrequency_ * periodMs / 1000, maximumCatchUp) {
-  timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, highResolutionFlag, TIMER_ALL_ACCESS));
+  if (timer == Timer::HighResolutionIfOffered) {
+    timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, highResolutionFlag, TIMER_ALL_ACCESS));
+  }
   highResolution_ = static_cast<bool>(timer_);
   if (!timer_) timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS));
   if (!timer_) throw StartupError("cannot create the game clock", GetLastError());

@@ -13,7 +13,9 @@ namespace vortalin::win32 {
 /// an ordinary one with the system timer at 1 ms while the clock runs.
 class GameClock {
  public:
-  explicit GameClock(int periodMs);
+  enum class Timer { HighResolutionIfOffered, Ordinary };
+
+  explicit GameClock(int periodMs, Timer timer = Timer::HighResolutionIfOffered);
   ~GameClock();
   GameClock(const GameClock&) = delete;
   GameClock& operator=(const GameClock&) = delete;
