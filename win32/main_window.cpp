@@ -19,6 +19,7 @@ namespace {
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The application icon of the program's resources (app/vortalin.rc.in).
 constexpr int applicationIconId = 1;
+constexpr UINT_PTR modalLoopTimer = 1;
 
 const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
 
@@ -122,6 +123,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    // While the window is moved or sized, or its system menu is open, Windows runs a loop of
+    // its own: a plain timer keeps the clock's periods coming, at the schedule's pace.
+    case WM_ENTERSIZEMOVE:
+    case WM_ENTERMENULOOP: SetTimer(window_, modalLoopTimer, USER_TIMER_MINIMUM, nullptr); break;
+    case WM_EXITSIZEMOVE:
+    case WM_EXITMENULOOP: KillTimer(window_, modalLoopTimer); break;
+    case WM_TIMER:
+      if (wParam == modalLoopTimer) runDueClockPeriods();
       return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:

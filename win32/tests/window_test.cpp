@@ -140,6 +140,24 @@ TEST_F(WindowTest, ChildWindowsAreStackedAndVisitedInTheTablesOrders) {
   EXPECT_EQ(visited, std::vector<int>(form::tabOrder.begin(), form::tabOrder.end()));
 }
 
+// Windows runs a loop of its own, which knows nothing of the game's clock, while the window
+// is dragged: the race goes on all the same.
+TEST_F(WindowTest, TheRaceGoesOnWhileTheWindowIsDragged) {
+  click("Command1");
+  SendMessageW(window.handle(), WM_ENTERSIZEMOVE, 0, 0);
+  const ULONGLONG end = GetTickCount64() + 300;
+  while (GetTickCount64() < end) {
+    MSG message;
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      DispatchMessageW(&message);
+    } else {
+      Sleep(1);
+    }
+  }
+  SendMessageW(window.handle(), WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_GE(std::stoi(windowText(control("Text2"))), 10) << "periods of 10 ms in 0.3 s";
+}
+
 struct KeyCase {
   const char* name;
   WPARAM key;
