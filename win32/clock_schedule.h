@@ -3,8 +3,9 @@
 namespace vortalin::win32 {
 
 /// When the game clock's periods fall due, on an absolute schedule: a late wake-up is made
-/// good by the periods it missed, so a course keeps its length, while after a stall (a
-/// window being dragged) the schedule starts afresh instead of running a burst of periods.
+/// good by the periods it missed, so a course keeps its length, while after a stall (the
+/// machine asleep, the program stopped in a debugger) the schedule starts afresh instead of
+/// running a burst of periods.
 /// Times are in any one unit (the performance counter's).
 class ClockSchedule {
  public:
