@@ -10,17 +10,17 @@
 
 #include "utf8.h"
 #include "design_state.h"
+#include "form_table.h"
 
 namespace vortalin::qt {
 
 namespace {
 
-// Debian's fonts-liberation and fonts-mplus. Impact is a heavy face far narrower than any
-// Debian ships, so its stand-in is the narrow bold sans condensed further: "MORVANTE" must
-// fit the title's square on one line. The heaviest M PLUS 1 stands in for the two
-// extra-bold Japanese Gothic faces (it has the arrows).
+// Debian's fonts-liberation and fonts-mplus: for Impact the narrow bold sans, condensed
+// further; the heaviest M PLUS 1 for the two extra-bold Japanese Gothic faces (it has the
+// arrows).
 constexpr std::array substitutes{
-    FontSubstitute{"Impact", "Liberation Sans Narrow", 58},
+    FontSubstitute{form::impactFace, "Liberation Sans Narrow", form::impactStandInWidthPercent},
     FontSubstitute{"ＤＦ特太ゴシック体", "M PLUS 1 Black"},
     FontSubstitute{"ＤＨＰ特太ゴシック体", "M PLUS 1 Black"},
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dpi.h"
+#include "form_table.h"
 #include "text.h"
 
 namespace vortalin::win32 {
@@ -42,6 +43,14 @@ bool isInstalled(HDC dc, LOGFONTW font) {
   return found;
 }
 
+// The average character width that condenses a font to a share of its natural width.
+LONG condensedWidth(HDC dc, HFONT font, int percent) {
+  const Selection selected(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  return std::lround(metrics.tmAveCharWidth * percent / 100.0);
+}
+
 }  // namespace
 
 bool hasEveryGlyph(HFONT font, std::wstring_view text) {
@@ -66,10 +75,13 @@ Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
     faces.insert(faces.end(), latinFaces.begin(), latinFaces.end());
   }
   for (const std::wstring& face : faces) {
-    const LOGFONTW candidate = logFont(face, font, dpi);
+    LOGFONTW candidate = logFont(face, font, dpi);
     if (!isInstalled(dc.get(), candidate)) continue;
     Font created(CreateFontIndirectW(&candidate));
-    if (created && hasEveryGlyph(created.get(), text)) return created;
+    if (!created || !hasEveryGlyph(created.get(), text)) continue;
+    if (face == faces.front() || font.face != form::impactFace) return created;
+    candidate.lfWidth = condensedWidth(dc.get(), created.get(), form::impactStandInWidthPercent);
+    return Font(CreateFontIndirectW(&candidate));
   }
   // Nothing fits: let Windows pick its nearest match for the named face.
   const LOGFONTW named = logFont(faces.front(), font, dpi);
