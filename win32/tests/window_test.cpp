@@ -40,6 +40,22 @@ RECT rectIn(HWND child, HWND container) {
   return rect;
 }
 
+// The width of the widest word of a text in a font: a wrapping caption must fit it on a line.
+int widestWord(HFONT font, const std::wstring& text) {
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const Selection selected(dc.get(), font);
+  int widest = 0;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find(L' ', start), text.size());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+    start = end + 1;
+  }
+  return widest;
+}
+
 int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
 
 class WindowTest : public ::testing::Test {
@@ -112,6 +128,10 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
       const auto font = reinterpret_cast<HFONT>(SendMessageW(control(record.name), WM_GETFONT, 0, 0));
       EXPECT_TRUE(hasEveryGlyph(font, toUtf16(record.caption)))
           << record.name << " is drawn in " << toUtf8(faceOf(font)) << ", which lacks a glyph";
+      RECT inside{};
+      GetClientRect(control(record.name), &inside);
+      EXPECT_LE(widestWord(font, toUtf16(record.caption)), inside.right)
+          << record.name << "'s caption is cut at its sides";
     }
   }
   EXPECT_FALSE(window.clock().running());
