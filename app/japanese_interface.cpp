@@ -6,20 +6,15 @@
 #include <QString>
 #include <QTranslator>
 
+#include "utf8.h"
 #include "vortalin/identity.h"
 
 namespace vortalin::app {
 
-namespace {
-QString fromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
-
 void useJapaneseInterface(QApplication& application, QTranslator& translator) {
-  QApplication::setApplicationName(fromView(identity::name));
-  QApplication::setApplicationVersion(fromView(identity::version));
-  const QLocale japanese(fromView(identity::uiLocale));
+  QApplication::setApplicationName(qt::fromUtf8(identity::name));
+  QApplication::setApplicationVersion(qt::fromUtf8(identity::version));
+  const QLocale japanese(qt::fromUtf8(identity::uiLocale));
   QLocale::setDefault(japanese);
   // Without the translations installed Qt falls back to its English texts.
   if (translator.load(japanese, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -2,8 +2,8 @@
 
 namespace vortalin::qt {
 
-/// Process-wide set-up the window relies on (font substitutes, glyph caching). Call once,
-/// after the application object exists and before the first window is built.
+/// Process-wide set-up the window relies on (glyph caching, font substitutes, the classic
+/// style). Call once, after the application object exists and before the first window is built.
 void prepareApplication();
 
 }  // namespace vortalin::qt

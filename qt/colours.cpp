@@ -1,40 +1,38 @@
 #include "colours.h"
 
-#include <array>
-#include <utility>
-
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
+
+#include "system_colours.h"
 
 namespace vortalin::qt {
 
 namespace {
 
-// System colour indices the program may name, and the palette role that stands for each.
-constexpr std::array systemColours{
-    std::pair{5u, QPalette::Base},        // window background
-    std::pair{8u, QPalette::Text},        // window text
-    std::pair{15u, QPalette::Button},     // button face
-    std::pair{18u, QPalette::ButtonText}, // button text
-};
+QPalette::ColorRole paletteRole(form::SystemColour colour) {
+  switch (colour) {
+    case form::SystemColour::WindowBackground: return QPalette::Base;
+    case form::SystemColour::WindowText: return QPalette::Text;
+    case form::SystemColour::ButtonText: return QPalette::ButtonText;
+    case form::SystemColour::ButtonFace: break;
+  }
+  return QPalette::Button;
+}
 
 }  // namespace
 
 QColor toQColor(Colour colour) {
-  if ((colour & systemColourFlag) == 0) {
-    return QColor(colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu);
+  if (!form::isSystemColour(colour)) {
+    const form::Rgb rgb = form::rgbOf(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
   }
-  const unsigned index = colour & 0xFFu;
-  for (const auto& [systemIndex, role] : systemColours) {
-    if (systemIndex == index) return QApplication::palette().color(role);
-  }
-  return QApplication::palette().color(QPalette::Button);
+  return QApplication::palette().color(paletteRole(form::systemColourOf(colour)));
 }
 
-QColor defaultBackground() { return toQColor(buttonFace); }
+QColor defaultBackground() { return toQColor(form::defaultBackground); }
 
-QColor defaultButtonText() { return QApplication::palette().color(QPalette::ButtonText); }
+QColor defaultButtonText() { return toQColor(form::defaultButtonText); }
 
 void setBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();

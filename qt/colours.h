@@ -2,7 +2,6 @@
 
 #include <QColor>
 
-#include "control_record.h"
 #include "colour.h"
 
 class QWidget;

@@ -6,26 +6,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWidget>
 
 #include "colours.h"
 #include "fonts.h"
 #include "form_table.h"
+#include "layout.h"
 #include "picture_box.h"
 #include "picture_resources.h"
 #include "pictures.h"
-#include "twips.h"
+#include "qt_geometry.h"
+#include "utf8.h"
 
 namespace vortalin::qt {
 
 namespace {
 
 using form::ControlRecord;
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor backgroundOf(const ControlRecord& record) {
   return record.background ? toQColor(*record.background) : defaultBackground();
@@ -43,25 +42,39 @@ Qt::Alignment textAlignment(form::Alignment alignment, Qt::Alignment vertical) {
 
 void applyCommon(QWidget& widget, const ControlRecord& record) {
   widget.setObjectName(controlObjectName(record));
-  widget.setGeometry(pixelRect(record));
+  widget.setGeometry(widgetRect(record));
   if (record.font) widget.setFont(toQFont(*record.font));
   if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
 }
 
+// A push button as the classic desktop draws one: the bevel fills the whole button, and only
+// the default button (the one with the focus) gives up its outer pixel to a dark frame.
+class ClassicButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void initStyleOption(QStyleOptionButton* option) const override {
+    QPushButton::initStyleOption(option);
+    if (!(option->features & QStyleOptionButton::DefaultButton)) {
+      option->features &= ~QStyleOptionButton::AutoDefaultButton;
+    }
+  }
+};
+
 QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
-  auto* button = new QPushButton(fromUtf8(record.caption), &parent);
+  auto* button = new ClassicButton(fromUtf8(record.caption), &parent);
   applyCommon(*button, record);
+  // Enter and keypad Enter click the focused button, as Space does, and the focused button
+  // becomes the default one.
+  button->setAutoDefault(true);
   if (record.graphicalStyle) {
-    // A flat face in the button's own colour inside a raised edge that sinks when pressed;
-    // the edge takes the caption's colour while the button has the keyboard focus.
-    const QString face = backgroundOf(record).name();
-    const QString text =
-        (record.foreground ? toQColor(*record.foreground) : defaultButtonText()).name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                                         " border: 2px outset %1; }"
-                                         " QPushButton:focus { border: 2px solid %2; }"
-                                         " QPushButton:pressed { border-style: inset; }")
-                              .arg(face, text));
+    // The style fills the face with the button colour whatever its state.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, backgroundOf(record));
+    palette.setColor(QPalette::ButtonText,
+                     record.foreground ? toQColor(*record.foreground) : defaultButtonText());
+    button->setPalette(palette);
   }
   return button;
 }
@@ -94,22 +107,13 @@ QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
   return label;
 }
 
-int frameWidthOf(const ControlRecord& record) {
-  if (record.border == form::Border::Sunken) return PictureBox::sunkenBorderWidth;
-  if (record.autoSize && record.picture != form::Picture::None) {
-    return (twipsToPixels(record.width) - form::pictureSize(record.picture).width) / 2;
-  }
-  return 0;
-}
-
 QWidget* makePictureBox(QWidget& parent, const ControlRecord& record) {
   const auto frame = record.border == form::Border::Sunken ? PictureBox::Frame::Sunken
                                                            : PictureBox::Frame::Plain;
-  auto* box = new PictureBox(&parent, pixelRect(record), frame, frameWidthOf(record),
+  auto* box = new PictureBox(&parent, widgetRect(record), frame, form::frameWidthPixels(record),
                              backgroundOf(record));
   applyCommon(*box, record);
-  const QPixmap picture = loadPicture(record.picture);
-  if (!picture.isNull()) box->setPicture(picture);
+  if (record.picture != form::Picture::None) box->setPicture(loadPicture(record.picture));
   return box;
 }
 
@@ -139,20 +143,17 @@ void applyWindow(QWidget& window, const ControlRecord& record) {
   window.setWindowTitle(fromUtf8(record.caption));
   window.resize(twipsToPixels(record.width), twipsToPixels(record.height));
   setBackground(window, backgroundOf(record));
-  const QPixmap icon = loadPicture(record.picture);
-  if (!icon.isNull()) window.setWindowIcon(QIcon(icon));
+  window.setWindowIcon(QIcon(loadPicture(record.picture)));
 }
 
-void setTabOrder(const std::vector<FormControls::Entry>& entries) {
-  std::vector<const FormControls::Entry*> focusable;
-  for (const FormControls::Entry& entry : entries) {
-    if (entry.widget && entry.widget->focusPolicy() != Qt::NoFocus) focusable.push_back(&entry);
+void setTabOrder(const FormControls& controls) {
+  const auto widgetAt = [&](int row) {
+    return controls.widget(form::formTable[row].name, form::formTable[row].index);
+  };
+  for (std::size_t i = 1; i < form::tabOrder.size(); ++i) {
+    QWidget::setTabOrder(widgetAt(form::tabOrder[i - 1]), widgetAt(form::tabOrder[i]));
   }
-  std::ranges::sort(focusable, {}, [](const auto* entry) { return entry->record->tabIndex; });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(focusable[i - 1]->widget, focusable[i]->widget);
-  }
-  if (!focusable.empty()) focusable.front()->widget->setFocus();
+  widgetAt(form::tabOrder.front())->setFocus();
 }
 
 }  // namespace
@@ -199,7 +200,7 @@ FormControls buildForm(QWidget& window) {
     widget->lower();
     controls.entries_.push_back({&record, widget, nullptr});
   }
-  setTabOrder(controls.entries_);
+  setTabOrder(controls);
   return controls;
 }
 

@@ -1,23 +1,45 @@
 #include "fonts.h"
 
+#include <algorithm>
 #include <array>
 
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QString>
+
+#include "utf8.h"
+#include "design_state.h"
 
 namespace vortalin::qt {
 
 namespace {
 
-// Debian's fonts-liberation and fonts-mplus: a narrow bold sans for Impact, and the
-// heaviest M PLUS 1 for the two extra-bold Japanese Gothic faces (it has the arrows).
+// Debian's fonts-liberation and fonts-mplus. Impact is a heavy face far narrower than any
+// Debian ships, so its stand-in is the narrow bold sans condensed further: "MORVANTE" must
+// fit the title's square on one line. The heaviest M PLUS 1 stands in for the two
+// extra-bold Japanese Gothic faces (it has the arrows).
 constexpr std::array substitutes{
-    FontSubstitute{"Impact", "Liberation Sans Narrow"},
+    FontSubstitute{"Impact", "Liberation Sans Narrow", 58},
     FontSubstitute{"ＤＦ特太ゴシック体", "M PLUS 1 Black"},
     FontSubstitute{"ＤＨＰ特太ゴシック体", "M PLUS 1 Black"},
 };
 
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The two displays are the only text the race redraws every tick.
+qreal largestDisplayPixelSize() {
+  qreal largest = 0;
+  for (std::string_view name : {form::energyControl, form::distanceControl}) {
+    largest = std::max(largest, form::findControl(name)->font->points * 96.0 / 72.0);
+  }
+  return largest;
+}
+
+qreal largestScreenRatio() {
+  qreal largest = 1;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    largest = std::max(largest, screen->devicePixelRatio());
+  }
+  return largest;
 }
 
 }  // namespace
@@ -30,16 +52,37 @@ void registerFontSubstitutes() {
   }
 }
 
+// Qt's FreeType engine keeps rendered glyphs up to 64 pixels only, a limit built into Qt;
+// larger glyphs are painted from their outlines on every repaint, which at a device pixel
+// ratio of 2 includes the display the race redraws each tick. Raising the paint engine's
+// limit alone (QT_MAX_CACHED_GLYPH_SIZE) is no cure: the paint engine then asks the FreeType
+// engine for rendered glyphs it never keeps, and those glyphs are not drawn at all. With the
+// FreeType engine's cache off, the paint engine renders each glyph once into its own cache,
+// at any size up to its limit; text layout then loads glyph metrics afresh, which costs more
+// than it saves until the displays' glyphs outgrow the FreeType engine's limit.
 void cacheLargeGlyphs() {
-  // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare.
-  constexpr const char* variable = "QT_MAX_CACHED_GLYPH_SIZE";
-  if (!qEnvironmentVariableIsSet(variable)) qputenv(variable, "160");
+  constexpr const char* freetypeCacheOff = "QT_NO_FT_CACHE";
+  constexpr const char* largestCachedGlyph = "QT_MAX_CACHED_GLYPH_SIZE";
+  constexpr qreal freetypeCacheLimit = 64;
+  const bool setByUser =
+      qEnvironmentVariableIsSet(freetypeCacheOff) || qEnvironmentVariableIsSet(largestCachedGlyph);
+  if (setByUser) return;
+  if (largestDisplayPixelSize() * largestScreenRatio() <= freetypeCacheLimit) return;
+  qputenv(freetypeCacheOff, "1");
+  // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare; kept
+  // well below 256 pixels, beyond which Qt renders no glyph into a cache.
+  qputenv(largestCachedGlyph, "160");
 }
 
 QFont toQFont(const form::Font& font) {
-  QFont result(fromUtf8(font.face));
+  const QString face = fromUtf8(font.face);
+  QFont result(face);
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
+  if (!QFontDatabase::hasFamily(face)) {
+    const auto* entry = std::ranges::find(substitutes, font.face, &FontSubstitute::face);
+    if (entry != substitutes.end()) result.setStretch(entry->stretch);
+  }
   return result;
 }
 

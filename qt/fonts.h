@@ -9,10 +9,12 @@
 
 namespace vortalin::qt {
 
-/// A face the window names and the installed face that stands in where it is missing.
+/// A face the window names and the installed face that stands in where it is missing,
+/// at a width (a QFont stretch, 100 = normal) that brings it close to the named face's.
 struct FontSubstitute {
   std::string_view face;
   std::string_view substitute;
+  int stretch = QFont::AnyStretch;
 };
 
 std::span<const FontSubstitute> fontSubstitutes();
@@ -20,12 +22,14 @@ std::span<const FontSubstitute> fontSubstitutes();
 /// Registers the substitutes with Qt; a face that is installed is still used as it is.
 void registerFontSubstitutes();
 
-/// Lets the painter keep rendered glyphs of the window's largest faces at twice the scale.
-/// Qt paints bigger glyphs from their outlines on every repaint; the race redraws its two
-/// displays each tick. Call before the first text is painted; a value already set is kept.
+/// Lets the displays the race redraws each tick be drawn from rendered glyphs kept in a cache,
+/// rather than from their outlines, where a screen scales them beyond what Qt's FreeType engine
+/// caches. Call before the first text is measured or painted; settings already in the
+/// environment are kept.
 void cacheLargeGlyphs();
 
-/// The font a record asks for: its face, size in points and weight.
+/// The font a record asks for: its face, size in points and weight, and the substitute's
+/// width where the face is not installed.
 QFont toQFont(const form::Font& font);
 
 }  // namespace vortalin::qt

@@ -5,17 +5,13 @@
 #include <QWidget>
 
 #include "control_builder.h"
-#include "race.h"
-#include "random_source.h"
-#include "race_view_binding.h"
-
-class QMessageBox;
-class QTimer;
+#include "controller.h"
+#include "window_front_end.h"
 
 namespace vortalin::qt {
 
-/// The game's one window, `Form1`, built from the control table. Its four buttons and its
-/// clock call the race; nothing else of the window is handled.
+/// The game's one window, `Form1`, built from the control table. Clicks on its buttons and
+/// the periods of its clock go to the game; nothing else of the window is handled.
 class MainWindow final : public QWidget {
   Q_OBJECT
 
@@ -24,22 +20,18 @@ class MainWindow final : public QWidget {
   ~MainWindow() override;
 
   const FormControls& controls() const { return controls_; }
-  RaceView& raceView() { return *binding_; }
-  const Race& race() const { return *race_; }
+  game::ShownRaceView& raceView() { return game_->view(); }
+  const Race& race() const { return game_->race(); }
 
-  /// Object name of the message that tells the player the distance counter is full.
-  static constexpr const char* counterFullMessageName = "counterFullMessage";
+  /// Object name of the message that tells the player something, such as a full counter.
+  static constexpr const char* noticeName = WindowFrontEnd::noticeName;
 
  private:
   void connectHandlers();
-  void onClockTick();
-  void reportCounterFull();
 
   FormControls controls_;
-  std::unique_ptr<RaceViewBinding> binding_;
-  ClassicRandom random_;
-  std::unique_ptr<Race> race_;
-  QMessageBox* counterFullMessage_ = nullptr;
+  WindowFrontEnd frontEnd_;
+  std::unique_ptr<game::Controller> game_;
 };
 
 }  // namespace vortalin::qt

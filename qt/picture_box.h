@@ -15,9 +15,6 @@ class PictureBox final : public QWidget {
  public:
   enum class Frame { Plain, Sunken };
 
-  /// Width of the sunken border, in logical pixels.
-  static constexpr int sunkenBorderWidth = 2;
-
   /// A box at a fixed place and size in its parent; `frameWidth` pixels lie around the inside.
   PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
              const QColor& background);

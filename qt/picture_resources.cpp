@@ -1,6 +1,7 @@
 #include "picture_resources.h"
 
 #include "pictures.h"
+#include "utf8.h"
 
 // Q_INIT_RESOURCE names a function in the global namespace.
 static void initPictureResourceData() { Q_INIT_RESOURCE(pictures); }
@@ -14,13 +15,22 @@ void initPictureResources() {
 
 QString pictureResourcePath(std::string_view file) {
   return QStringLiteral(":/pictures/") +
-         QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+         fromUtf8(file);
+}
+
+QPixmap loadPictureFile(const QString& path) {
+  initPictureResources();
+  QPixmap picture(path);
+  if (picture.isNull()) {
+    throw PictureError("the built-in picture " + path.toStdString() +
+                       " is missing or cannot be decoded");
+  }
+  return picture;
 }
 
 QPixmap loadPicture(form::Picture picture) {
   if (picture == form::Picture::None) return {};
-  initPictureResources();
-  return QPixmap(pictureResourcePath(form::pictureFile(picture)));
+  return loadPictureFile(pictureResourcePath(form::pictureFile(picture)));
 }
 
 }  // namespace vortalin::qt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string_view>
 
 #include <QPixmap>
@@ -15,7 +16,17 @@ void initPictureResources();
 /// The resource path of a built-in picture file, e.g. ":/pictures/course.gif".
 QString pictureResourcePath(std::string_view file);
 
-/// The picture a control shows; a null pixmap for a control without one.
+/// A built-in picture file that is missing or cannot be decoded: the program cannot start.
+class PictureError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// A built-in picture by its resource path; throws PictureError where it cannot be read.
+QPixmap loadPictureFile(const QString& path);
+
+/// The picture a control shows; a null pixmap for a control without one. Throws PictureError
+/// where the built-in picture cannot be read.
 QPixmap loadPicture(form::Picture picture);
 
 }  // namespace vortalin::qt

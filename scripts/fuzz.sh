@@ -5,10 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 case $seconds in ''|*[!0-9]*) echo "fuzz.sh: SECONDS must be a whole number, not \"$seconds\"" >&2; exit 2 ;; esac
-scripts/install-deps.sh
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORTALIN_FUZZ=ON \
-  -DVORTALIN_BUILD_GUI=OFF -DVORTALIN_WERROR=ON
-cmake --build build-fuzz -j"$(nproc)" --target replay_fuzzer
+scripts/install-deps.sh test
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 # New inputs go to a scratch folder; the committed corpus stays small.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing vortalin needs.
-# Safe to run again: it installs only what is missing.
+# Installs the Debian packages vortalin needs. Safe to run again: it installs only what is
+# missing.
+# Usage: scripts/install-deps.sh [play|test]
+#   play  what building and running the game and the replay runner needs
+#   test  that, and everything the tests, benchmarks and packaging checks need (the default)
 set -euo pipefail
+profile=${1:-test}
 
-packages=(
+play=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libgif-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-mplus fontconfig
-  xvfb xdotool imagemagick x11-utils
+)
+test=(
+  libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpng-dev
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev file
   binutils-mingw-w64-i686 g++-mingw-w64-i686-win32 python3-pefile python3-xlib
   clang libclang-rt-14-dev
 )
+
+case $profile in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  *) echo "install-deps.sh: unknown profile \"$profile\" (play or test)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

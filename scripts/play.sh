@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds vortalin (Release) and starts the game.
+# Installs what building and running the game needs, builds the game and the replay runner
+# (Release) and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)" --target vortalin
-exec build/bin/vortalin "$@"
+scripts/install-deps.sh play
+cmake --preset play
+cmake --build --preset play -j"$(nproc)"
+exec build-play/bin/vortalin "$@"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds vortalin (Release, warnings as errors) and runs every test.
+# Installs what is missing, builds vortalin with every test (warnings as errors) and runs
+# them. VORTALIN_PRESET picks another configuration, e.g. sanitize.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-build=${VORTALIN_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORTALIN_WERROR=ON "$@"
-cmake --build "$build" -j"$(nproc)"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+scripts/install-deps.sh test
+preset=${VORTALIN_PRESET:-release}
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

@@ -24,7 +24,8 @@ xvfb_start() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: X resources set with xrdb outlive the client that set them.
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i

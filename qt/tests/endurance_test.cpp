@@ -25,7 +25,7 @@ constexpr std::int64_t courseGrowthBound = 4 << 20;
 constexpr int fileGrowthBound = 2;
 
 QMessageBox* counterFullMessage(const MainWindow& window) {
-  return window.findChild<QMessageBox*>(MainWindow::counterFullMessageName);
+  return window.findChild<QMessageBox*>(MainWindow::noticeName);
 }
 
 void dismiss(QMessageBox& message) {

@@ -6,7 +6,7 @@
 
 #include "colours.h"
 #include "picture_box.h"
-#include "twips.h"
+#include "qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {

@@ -23,7 +23,7 @@
 #include "design_state.h"
 #include "replay_session.h"
 #include "script.h"
-#include "twips.h"
+#include "qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
@@ -212,7 +212,7 @@ class Differential {
     switch (s.kind) {
       case StepKind::Click:
         // The counter-full message holds the window's input until the player closes it.
-        if (auto* message = window_.findChild<QMessageBox*>(MainWindow::counterFullMessageName);
+        if (auto* message = window_.findChild<QMessageBox*>(MainWindow::noticeName);
             message != nullptr && message->isVisible()) {
           QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
         }
@@ -253,7 +253,7 @@ class Differential {
   std::optional<std::string> compare(bool withTexts) {
     std::ostringstream out;
     RaceView& view = window_.raceView();
-    const RaceModel& model = session_.model();
+    const game::ShownRaceView& model = session_.view();
     for (int i = 0; i < boxCount; ++i) {
       const Box box = static_cast<Box>(i);
       const auto& key = form::boxControls[i];

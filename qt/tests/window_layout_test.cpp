@@ -9,7 +9,9 @@
 #include "form_table.h"
 #include "picture_box.h"
 #include "picture_resources.h"
-#include "twips.h"
+#include "pictures.h"
+#include "qt_geometry.h"
+#include "utf8.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
@@ -18,10 +20,6 @@ using form::ControlKind;
 using form::ControlRecord;
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* containerWidget(const MainWindow& window, const ControlRecord& record) {
   QWidget* container = window.controls().widget(record.container);
@@ -40,6 +38,8 @@ class WindowLayoutTest : public QObject {
   void everyControlSitsAtItsDesignPlace_data();
   void everyControlSitsAtItsDesignPlace();
   void clientAreaAndViewHaveTheirDesignSizes();
+  // A missing or broken built-in picture must stop the start, not leave a box empty.
+  void everyBuiltInPictureLoadsAndAMissingOneIsAnError();
   // Resizing must not move any control: there is no layout and no resize handling.
   void resizingMovesNothing();
   // Siblings stack as listed: a control higher in the table is drawn over lower ones.
@@ -50,6 +50,9 @@ class WindowLayoutTest : public QObject {
   // The arrows must not fall back to a face without them.
   void arrowFacesHaveArrowGlyphs();
   void textsColoursAndAlignmentFollowTheTable();
+  // Focus changed a button's face colour, and the bevel lacked its shadow.
+  void buttonsKeepTheirFaceInEveryStateInsideAFullBevel_data();
+  void buttonsKeepTheirFaceInEveryStateInsideAFullBevel();
   void buttonsAndTextBoxesHaveJapaneseAccessibleNames();
   void clockIsPreciseEveryTenMillisecondsAndOffAtOpening();
 };
@@ -84,12 +87,9 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(window.size(), QSize(290, 357));
   QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
-  // The icon is the player's car wherever the program carries its picture.
+  // The icon is the player's car.
   const QPixmap car = loadPicture(form::Picture::PlayerCar);
-  QCOMPARE(window.windowIcon().isNull(), car.isNull());
-  if (!car.isNull()) {
-    QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
-  }
+  QCOMPARE(window.windowIcon().pixmap(car.size()).toImage(), car.toImage());
   auto* view = window.controls().get<PictureBox>("Picture1");
   QCOMPARE(view->insideRect().size(), QSize(141, 301));
   QCOMPARE(view->inside().geometry(), view->insideRect());
@@ -97,6 +97,15 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
   QCOMPARE(window.controls().get<PictureBox>("Picture3")->insideRect(), QRect(1, 1, 30, 50));
   QCOMPARE(window.controls().get<PictureBox>("Picture4", 1)->insideRect(), QRect(1, 1, 30, 50));
   QCOMPARE(window.controls().get<PictureBox>("Picture2")->insideRect(), QRect(2, 2, 141, 2835));
+}
+
+void WindowLayoutTest::everyBuiltInPictureLoadsAndAMissingOneIsAnError() {
+  for (const auto picture :
+       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+    const form::PixelSize size = form::pictureSize(picture);
+    QCOMPARE(loadPicture(picture).size(), QSize(size.width, size.height));
+  }
+  QVERIFY_THROWS_EXCEPTION(PictureError, loadPictureFile(pictureResourcePath("absent.gif")));
 }
 
 void WindowLayoutTest::resizingMovesNothing() {
@@ -203,10 +212,15 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   MainWindow window;
   QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
   QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("0"));
+  const QPalette colours = QApplication::palette();
   for (const char* name : {"Text1", "Text2"}) {
     QVERIFY(textBox(window, name).alignment() & Qt::AlignRight);
     QVERIFY(!textBox(window, name).isReadOnly());
-    QVERIFY(textBox(window, name).hasFrame());
+    // A sunken border with square corners (it was flat, with rounded ones).
+    const QImage box = textBox(window, name).grab().toImage();
+    QCOMPARE(box.pixelColor(0, 0), colours.color(QPalette::Dark));
+    QCOMPARE(box.pixelColor(1, 1), colours.color(QPalette::Shadow));
+    QCOMPARE(box.pixelColor(box.width() - 1, box.height() - 1), colours.color(QPalette::Light));
   }
   QCOMPARE(button(window, "Command1").text(), QStringLiteral("START"));
   QCOMPARE(button(window, "Command4").text(), QStringLiteral("STOP"));
@@ -238,6 +252,49 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   QCOMPARE(window.controls().get<PictureBox>("Picture1")->frame(), PictureBox::Frame::Sunken);
   QCOMPARE(window.palette().color(QPalette::Window),
            QApplication::palette().color(QPalette::Button));
+}
+
+void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel_data() {
+  QTest::addColumn<QByteArray>("name");
+  QTest::addColumn<QByteArray>("state");
+  for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+    for (const char* state : {"at rest", "focused", "pressed"}) {
+      QTest::addRow("%s %s", name, state) << QByteArray(name) << QByteArray(state);
+    }
+  }
+}
+
+void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel() {
+  QFETCH(QByteArray, name);
+  QFETCH(QByteArray, state);
+  MainWindow window;
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  auto& pushButton = button(window, name.constData());
+  if (state == "focused") {
+    // From the keyboard, which is when the focus is shown.
+    pushButton.setFocus();
+    QTest::keyClick(&pushButton, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), &pushButton);
+  }
+  if (state != "focused") window.controls().widget("Text1")->setFocus();
+  if (state == "pressed") pushButton.setDown(true);
+  QCoreApplication::processEvents();
+
+  const QImage face = pushButton.grab().toImage();
+  const auto pixel = [&face](int x, int y) { return face.pixelColor(x, y); };
+  const ControlRecord& record = *form::findControl(name.toStdString());
+  // Between the bevel, the focus rectangle and the caption.
+  QCOMPARE(pixel(6, 6), toQColor(*record.background));
+  if (state == "at rest") {
+    const QPalette colours = QApplication::palette();
+    const int right = face.width() - 1;
+    const int bottom = face.height() - 1;
+    QCOMPARE(pixel(0, 0), colours.color(QPalette::Light));
+    QCOMPARE(pixel(right, bottom), colours.color(QPalette::Shadow));
+    QCOMPARE(pixel(right - 1, bottom - 1), colours.color(QPalette::Dark));
+  }
 }
 
 void WindowLayoutTest::buttonsAndTextBoxesHaveJapaneseAccessibleNames() {

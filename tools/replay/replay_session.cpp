@@ -5,43 +5,43 @@
 
 namespace vortalin::replay {
 
-ReplaySession::ReplaySession(std::ostream& out)
-    : out_(out), model_(form::designViewState()), race_(model_, random_) {}
+ReplaySession::HeadlessFrontEnd::HeadlessFrontEnd() {
+  const ViewState design = form::designViewState();
+  texts_ = {design.energyText, design.distanceText};
+}
+
+ReplaySession::ReplaySession(std::ostream& out) : out_(out), game_(frontEnd_) {}
 
 void ReplaySession::execute(const Command& command) {
   switch (command.action) {
-    case Action::Start: race_.start(); break;
-    case Action::Left: race_.steerLeft(); break;
-    case Action::Right: race_.steerRight(); break;
-    case Action::Stop: race_.stop(); break;
+    case Action::Start: game_.execute(game::Command::Start); break;
+    case Action::Left: game_.execute(game::Command::SteerLeft); break;
+    case Action::Right: game_.execute(game::Command::SteerRight); break;
+    case Action::Stop: game_.execute(game::Command::Stop); break;
     case Action::Tick: tickPeriods(command.periods); break;
     case Action::Run: runUntilStopped(); break;
-    case Action::Place: model_.move(command.box, command.left, command.top); break;
-    case Action::Show: writeStateJson(out_, model_.state(), race_, std::nullopt); break;
+    case Action::Place: game_.view().move(command.box, command.left, command.top); break;
+    case Action::Show: writeStateJson(out_, game_.view().state(), game_.race(), std::nullopt); break;
   }
   out_.flush();
 }
 
 void ReplaySession::period() {
-  if (!model_.clockEnabled()) return;
+  const std::optional<TickOutcome> outcome = game_.clockPeriod();
+  if (!outcome) return;
   std::optional<float> draw;
-  if (race_.tick() == TickOutcome::Ran) {
-    draw = random_.last();
-  } else {
-    // A full distance counter ends the race rather than leave a clock that does nothing.
-    model_.setClockEnabled(false);
-  }
-  writeStateJson(out_, model_.state(), race_, draw);
+  if (*outcome == TickOutcome::Ran) draw = game_.lastDraw();
+  writeStateJson(out_, game_.view().state(), game_.race(), draw);
   out_.flush();
 }
 
 void ReplaySession::tickPeriods(std::int64_t count) {
   // Nothing inside a period can turn the clock back on, so idle periods can be skipped.
-  for (std::int64_t i = 0; i < count && model_.clockEnabled(); ++i) period();
+  for (std::int64_t i = 0; i < count && game_.view().clockEnabled(); ++i) period();
 }
 
 void ReplaySession::runUntilStopped() {
-  while (model_.clockEnabled()) period();
+  while (game_.view().clockEnabled()) period();
 }
 
 }  // namespace vortalin::replay

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs the caption scale test on an X server (Xvfb, Qt's xcb platform) at each screen scale,
+# then with the X resource "Xft.dpi: 192", from which Qt scales by 2 on its own.
+# Usage: caption_scale_xvfb.sh path/to/caption_scale_test
+# Exits 77 (skipped) when Xvfb or xrdb is not installed.
+set -uo pipefail
+test=${1:?usage: caption_scale_xvfb.sh path/to/caption_scale_test}
+for tool in Xvfb xdpyinfo xrdb; do
+  command -v "$tool" >/dev/null 2>&1 && continue
+  echo "SKIP: not installed: $tool (scripts/install-deps.sh installs it)"
+  exit 77
+done
+source "$(dirname "$0")/../../scripts/xvfb_session.sh"
+# Room for the window at three times the scale.
+XVFB_SCREEN=1280x1200x24 xvfb_start || exit 1
+RUNTIME_DIR=$(mktemp -d)
+chmod 0700 "$RUNTIME_DIR"
+export XDG_RUNTIME_DIR=$RUNTIME_DIR QT_QPA_PLATFORM=xcb
+
+failed=()
+run() {  # NAME, then the environment of one run
+  local name=$1
+  shift
+  echo "== $name"
+  env "$@" "$test" || failed+=("$name")
+}
+for scale in 1 1.25 1.5 2 3; do
+  run "QT_SCALE_FACTOR=$scale" QT_SCALE_FACTOR="$scale"
+done
+echo 'Xft.dpi: 192' | xrdb -nocpp -merge || exit 1
+run "Xft.dpi: 192" VORTALIN_EXPECTED_SCALE=2
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "PASS: every scale"

@@ -1,0 +1,53 @@
+#include "window_front_end.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include "colours.h"
+#include "utf8.h"
+#include "vortalin/identity.h"
+
+namespace vortalin::qt {
+
+void WindowFrontEnd::moveBox(Box box, game::PixelPoint topLeft) {
+  controls_.boxes[static_cast<int>(box)]->move(topLeft.x, topLeft.y);
+}
+
+void WindowFrontEnd::setClockRunning(bool running) {
+  if (running) {
+    controls_.clock->start();
+  } else {
+    controls_.clock->stop();
+  }
+}
+
+void WindowFrontEnd::setWindowColour(Colour colour) {
+  setBackground(*controls_.window, toQColor(colour));
+}
+
+QLineEdit& WindowFrontEnd::display(game::Display display) const {
+  return display == game::Display::Energy ? *controls_.energy : *controls_.distance;
+}
+
+std::string WindowFrontEnd::displayText(game::Display which) const {
+  return display(which).text().toStdString();
+}
+
+void WindowFrontEnd::setDisplayText(game::Display which, std::string_view text) {
+  display(which).setText(fromUtf8(text));
+}
+
+// The message does not block, and the window stays open; one message at a time.
+void WindowFrontEnd::showNotice(std::string_view message) {
+  if (notice_ == nullptr) {
+    notice_ = new QMessageBox(QMessageBox::Information, fromUtf8(identity::name), {},
+                              QMessageBox::Ok, controls_.window);
+    notice_->setObjectName(QLatin1StringView(noticeName));
+  }
+  notice_->setText(fromUtf8(message));
+  if (!notice_->isVisible()) notice_->open();
+}
+
+}  // namespace vortalin::qt
