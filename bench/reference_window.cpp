@@ -11,7 +11,7 @@
 #include "form_table.h"
 #include "layout.h"
 #include "picture_resources.h"
-#include "twips.h"
+#include "qt_geometry.h"
 
 namespace vortalin::bench {
 
@@ -32,7 +32,7 @@ void setColours(QWidget& widget, QPalette::ColorRole background, const ControlRe
 }
 
 void setCommon(QWidget& widget, const ControlRecord& record) {
-  widget.setGeometry(qt::pixelRect(record));
+  widget.setGeometry(qt::widgetRect(record));
   if (record.font) {
     QFont font(text(record.font->face));
     font.setPointSizeF(record.font->points);
@@ -110,7 +110,7 @@ ReferenceWindow::~ReferenceWindow() = default;
 void ReferenceWindow::build() {
   const ControlRecord& form = form::formTable.front();
   setWindowTitle(text(form.caption));
-  resize(qt::pixelRect(form).size());
+  resize(qt::widgetRect(form).size());
   QWidget* courseInside = nullptr;
   for (int row = 1; row < static_cast<int>(form::formTable.size()); ++row) {
     const ControlRecord& record = form::formTable[row];

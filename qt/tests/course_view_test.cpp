@@ -12,7 +12,7 @@
 #include "picture_resources.h"
 #include "race.h"
 #include "race_model.h"
-#include "twips.h"
+#include "qt_geometry.h"
 
 namespace vortalin::qt::test {
 
@@ -26,7 +26,7 @@ class Course {
     const form::ControlRecord& form = form::formTable.front();
     window_.resize(twipsToPixels(form.width), twipsToPixels(form.height));
     const form::ControlRecord& frame = *form::findControl("Picture1");
-    frame_ = new PictureBox(&window_, qt::pixelRect(frame), PictureBox::Frame::Sunken,
+    frame_ = new PictureBox(&window_, qt::widgetRect(frame), PictureBox::Frame::Sunken,
                             form::frameWidthPixels(frame), defaultBackground());
     QWidget* inside = &frame_->inside();
     if (light) {
@@ -35,7 +35,7 @@ class Course {
     }
     for (const form::ControlRecord& record : form::formTable) {
       if (record.container != "Picture1") continue;
-      auto* box = new PictureBox(inside, qt::pixelRect(record), PictureBox::Frame::Plain,
+      auto* box = new PictureBox(inside, qt::widgetRect(record), PictureBox::Frame::Plain,
                                  form::frameWidthPixels(record),
                                  record.background ? toQColor(*record.background)
                                                    : defaultBackground());

@@ -7,7 +7,7 @@
 #include "digits_display.h"
 #include "fonts.h"
 #include "form_table.h"
-#include "twips.h"
+#include "qt_geometry.h"
 
 namespace vortalin::qt::test {
 
@@ -20,7 +20,7 @@ class Window {
   Window() {
     const form::ControlRecord& record = form::control("Text1");
     box_ = new TextBox(QStringLiteral("1000"), &window_);
-    box_->setGeometry(pixelRect(record));
+    box_->setGeometry(widgetRect(record));
     box_->setFont(toQFont(*record.font));
     lineEdit().setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     next_ = new QLineEdit(&window_);
