@@ -49,8 +49,13 @@ QRect difference(const QImage& a, const QImage& b) {
   return found;
 }
 
-// Texts the measured place must reproduce exactly: with kerning and with a minus sign.
-const QStringList proofs{QStringLiteral("10"), QStringLiteral("-1"), QStringLiteral("1111")};
+// Texts the measured place must reproduce exactly: with kerning, with a minus sign, and
+// ending in each digit, whose ink may reach past its advance.
+QStringList proofTexts() {
+  QStringList proofs;
+  for (QChar digit : characters.mid(1)) proofs.append(QStringLiteral("1") + digit);
+  return proofs << QStringLiteral("-1") << QStringLiteral("1111");  // the widest last
+}
 // Ever wider numbers: the display draws those as wide as the widest that it reproduces, and
 // leaves wider ones, which the line edit may have to scroll, to the line edit.
 const QStringList widths{QStringLiteral("9999"), QStringLiteral("-9999"),
@@ -76,6 +81,7 @@ DigitGlyphs::DigitGlyphs(QLineEdit& editor, QPoint origin, qreal ratio)
       glyphs_[a] = glyphs[a];
       advances_[a] = metrics.horizontalAdvance(characters[a]);
       inks_[a] = font_.boundingRect(glyphs[a]);
+      overhangs_[a] = std::max(0.0, -metrics.rightBearing(characters[a]));
     }
     for (int a = 0; a < characterCount; ++a) {
       for (int b = 0; b < characterCount; ++b) {
@@ -190,6 +196,7 @@ bool DigitGlyphs::calibrate() {
     const auto reproduces = [&](const QString& text) {
       return matches(text, {rightEdge_ - qRound(width(text)), top_});
     };
+    const QStringList proofs = proofTexts();
     if (!std::ranges::all_of(proofs, reproduces)) return false;
     widest_ = width(proofs.back());
     for (const QString& wider : widths) {
@@ -201,6 +208,8 @@ bool DigitGlyphs::calibrate() {
   return false;
 }
 
+// As the line edit measures a text: its advances, and the ink of its last glyph where that
+// reaches past its advance.
 qreal DigitGlyphs::width(const QString& text) const {
   qreal width = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -208,6 +217,7 @@ qreal DigitGlyphs::width(const QString& text) const {
     width += advances_[c];
     if (i + 1 < text.size()) width += kerning_[c][indexOf(text[i + 1])];
   }
+  if (!text.isEmpty()) width += overhangs_[indexOf(text.back())];
   return width;
 }
 

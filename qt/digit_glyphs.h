@@ -71,6 +71,7 @@ class DigitGlyphs {
   std::array<qreal, characterCount> advances_{};
   std::array<std::array<qreal, characterCount>, characterCount> kerning_{};
   std::array<QRectF, characterCount> inks_{};
+  std::array<qreal, characterCount> overhangs_{};  // ink past the advance, on the right
   int rightEdge_ = 0;    // start of a text = this less its rounded width
   int top_ = 0;          // the text line's top
   qreal widest_ = 0;     // the widest text measured to match
