@@ -1,5 +1,6 @@
 #include "course_view.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <QPaintEvent>
@@ -44,10 +45,15 @@ void CourseView::addBox(PictureBox& box) {
   update(box.geometry());
 }
 
+bool CourseView::draws(const PictureBox& box) const {
+  return std::ranges::any_of(boxes_, [&box](const Drawn& drawn) { return drawn.box == &box; });
+}
+
 void CourseView::moveBox(PictureBox& box, QPoint topLeft) {
   const QPoint delta = topLeft - box.pos();
   if (delta.isNull()) return;
   box.move(topLeft);
+  if (plain_) return;
   if (&box == boxes_.front().box) {
     scrollBackBox(delta);
     return;
@@ -75,6 +81,12 @@ void CourseView::scrollBackBox(QPoint delta) {
   }
 }
 
+void CourseView::usePlainWidgets() {
+  plain_ = true;
+  for (const Drawn& drawn : boxes_) drawn.box->show();
+  update();
+}
+
 QRect CourseView::inWindow(const QRect& rect) const {
   return rect.translated(mapTo(window(), QPoint(0, 0)));
 }
@@ -83,6 +95,10 @@ QRect CourseView::inWindow(const QRect& rect) const {
 // visible rectangle with its colour and draws its picture over it, back to front, over the
 // view's own colour. Only the margins around a picture are filled.
 void CourseView::paintEvent(QPaintEvent* event) {
+  if (plain_) {
+    QPainter(this).fillRect(event->rect(), background_);
+    return;
+  }
   const qreal ratio = devicePixelRatioF();
   QPainter painter(this);
   painter.scale(1 / ratio, 1 / ratio);

@@ -67,10 +67,10 @@ DigitGlyphs::DigitGlyphs(QLineEdit& editor, QPoint origin, qreal ratio)
     : editor_(editor),
       origin_(origin),
       ratio_(ratio),
+      palette_(editor.palette()),
       area_((QRegion(QRect(origin, editor.size())) * QTransform::fromScale(ratio, ratio))
                 .boundingRect()),
       font_(QRawFont::fromFont(editor.font())),
-      palette_(editor.palette()),
       colour_(editor.palette().color(QPalette::Text)) {
   const QString text = editor_.text();
   box_ = renderEditor(QString());
@@ -157,14 +157,6 @@ std::optional<DigitGlyphs::Text> DigitGlyphs::layout(const QString& text) const 
   // A wider text may not fit, and the line edit would scroll it.
   if (width > widest_) return std::nullopt;
   return layoutAt(text, {rightEdge_ - qRound(width), top_});
-}
-
-bool DigitGlyphs::drawsAlike(const QPalette& palette) const {
-  QPalette same = palette;
-  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    same.setBrush(group, QPalette::Window, palette_.brush(group, QPalette::Window));
-  }
-  return same == palette_;
 }
 
 void DigitGlyphs::draw(QPainter& painter, const Text& text) const {

@@ -35,9 +35,9 @@ class DigitGlyphs {
 
   /// Whether this draws exactly what the line edit shows for the numbers it accepts.
   bool usable() const { return usable_; }
-  bool madeFor(QPoint origin, qreal ratio) const { return origin == origin_ && ratio == ratio_; }
-  /// Whether the line edit looks the same with `palette`: only the window colour differs.
-  bool drawsAlike(const QPalette& palette) const;
+  bool madeFor(QPoint origin, qreal ratio, const QPalette& palette) const {
+    return origin == origin_ && ratio == ratio_ && palette == palette_;
+  }
   /// The line edit without text, and its rectangle in device pixels of the window. Drawn
   /// over what lies beneath, it shows what the line edit does.
   const QImage& box() const { return box_; }
@@ -62,10 +62,10 @@ class DigitGlyphs {
   QLineEdit& editor_;
   QPoint origin_;
   qreal ratio_;
+  QPalette palette_;  // the line edit paints part of its frame in its window colour
   QRect area_;
   QImage box_;
   QRawFont font_;
-  QPalette palette_;
   QColor colour_;
   std::array<quint32, characterCount> glyphs_{};
   std::array<qreal, characterCount> advances_{};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -35,7 +36,7 @@ QString DigitsDisplay::text() const { return editor_->isVisibleTo(this) ? editor
 void DigitsDisplay::setText(const QString& text) {
   if (text == this->text()) return;
   text_ = text;
-  if (editing_) {
+  if (editing_ || plain_) {
     editor_->setText(text);
     return;
   }
@@ -51,22 +52,40 @@ void DigitsDisplay::setText(const QString& text) {
 
 QPoint DigitsDisplay::origin() const { return mapTo(window(), QPoint(0, 0)); }
 
+// The glyphs for the display's place and palette. The window's colour, which its palette
+// follows, switches back and forth during a race: a few sets are kept.
 DigitGlyphs& DigitsDisplay::glyphs() {
-  if (!glyphs_ || !glyphs_->madeFor(origin(), devicePixelRatioF())) {
+  const auto fits = [this](const std::unique_ptr<DigitGlyphs>& set) {
+    return set->madeFor(origin(), devicePixelRatioF(), palette());
+  };
+  if (glyphs_ != nullptr && fits(glyphSets_.back())) return *glyphs_;
+  auto found = std::ranges::find_if(glyphSets_, fits);
+  if (found == glyphSets_.end()) {
+    constexpr std::size_t keptSets = 4;
+    if (glyphSets_.size() == keptSets) glyphSets_.erase(glyphSets_.begin());
     editor_->setGeometry(rect());
-    glyphs_ = std::make_unique<DigitGlyphs>(*editor_, origin(), devicePixelRatioF());
-    // Where the box leaves pixels alone, what lies beneath must be painted first.
-    setAttribute(Qt::WA_OpaquePaintEvent, glyphs_->opaque());
-    shown_ = glyphs_->layout(text_);
-    update();
+    glyphSets_.push_back(std::make_unique<DigitGlyphs>(*editor_, origin(), devicePixelRatioF()));
+  } else {
+    std::rotate(found, found + 1, glyphSets_.end());
   }
+  glyphs_ = glyphSets_.back().get();
+  // Where the box leaves pixels alone, what lies beneath must be painted first.
+  setAttribute(Qt::WA_OpaquePaintEvent, glyphs_->opaque());
+  shown_ = glyphs_->layout(text_);
+  update();
   return *glyphs_;
 }
 
 void DigitsDisplay::forgetGlyphs() {
-  glyphs_.reset();
+  glyphSets_.clear();
+  glyphs_ = nullptr;
   shown_.reset();
   update();
+}
+
+void DigitsDisplay::usePlainLineEdit() {
+  plain_ = true;
+  showEditor();
 }
 
 void DigitsDisplay::showEditor() {
@@ -77,6 +96,7 @@ void DigitsDisplay::showEditor() {
 
 // Draws the text from glyphs again if they can draw it, else leaves it to the editor.
 void DigitsDisplay::showText() {
+  if (plain_) return;
   shown_ = glyphs().layout(text_);
   if (!shown_) {
     showEditor();
@@ -127,18 +147,30 @@ void DigitsDisplay::focusInEvent(QFocusEvent* event) {
   editor_->setFocus(event->reason());
 }
 
-// The click that gave the display the focus places the editor's cursor.
+// The click that gave the display the focus goes on to the editor, as do the moves and the
+// release that follow it, so that it places the cursor or selects as if clicked itself.
 void DigitsDisplay::mousePressEvent(QMouseEvent* event) {
-  if (editor_->isVisible()) editor_->setCursorPosition(editor_->cursorPositionAt(event->pos()));
-  QWidget::mousePressEvent(event);
+  if (!editor_->isVisible()) return QWidget::mousePressEvent(event);
+  // A line edit works out where its text lies when it paints.
+  editor_->repaint();
+  QCoreApplication::sendEvent(editor_, event);
+}
+
+void DigitsDisplay::mouseMoveEvent(QMouseEvent* event) {
+  if (!editor_->isVisible()) return QWidget::mouseMoveEvent(event);
+  QCoreApplication::sendEvent(editor_, event);
+}
+
+void DigitsDisplay::mouseReleaseEvent(QMouseEvent* event) {
+  if (!editor_->isVisible()) return QWidget::mouseReleaseEvent(event);
+  QCoreApplication::sendEvent(editor_, event);
 }
 
 void DigitsDisplay::changeEvent(QEvent* event) {
   switch (event->type()) {
     case QEvent::PaletteChange:
-      // The window's colour changes often; it is not the line edit's.
-      if (glyphs_ && glyphs_->drawsAlike(palette())) break;
-      forgetGlyphs();
+      glyphs_ = nullptr;
+      update();
       break;
     case QEvent::FontChange:
     case QEvent::StyleChange:

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QWidget>
 
@@ -27,11 +28,15 @@ class DigitsDisplay final : public QWidget {
   void setText(const QString& text);
   /// The line edit the player types into; it is shown only while it is in use.
   QLineEdit& editor() const { return *editor_; }
+  /// From now on shows every text by the line edit: the rendering the display's own must match.
+  void usePlainLineEdit();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,9 +51,11 @@ class DigitsDisplay final : public QWidget {
 
   QLineEdit* editor_;
   QString text_;
-  std::unique_ptr<DigitGlyphs> glyphs_;
+  std::vector<std::unique_ptr<DigitGlyphs>> glyphSets_;  // the one in use last
+  DigitGlyphs* glyphs_ = nullptr;                         // null until chosen afresh
   std::optional<DigitGlyphs::Text> shown_;  // drawn over the empty box while the editor is hidden
   bool editing_ = false;
+  bool plain_ = false;
 };
 
 }  // namespace vortalin::qt
