@@ -1,9 +1,9 @@
 #include <array>
 
-#include <QBackingStore>
 #include <QTest>
 
 #include "application_setup.h"
+#include "backing_store.h"
 #include "colours.h"
 #include "course_view.h"
 #include "design_state.h"
@@ -68,11 +68,7 @@ class Course {
   /// changed.
   QImage shown() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    const auto* pixels = dynamic_cast<QImage*>(window_.backingStore()->paintDevice());
-    if (pixels == nullptr) return {};
-    const qreal ratio = pixels->devicePixelRatio();
-    const QRectF frame = frame_->geometry();
-    return pixels->copy(QRectF(frame.topLeft() * ratio, frame.size() * ratio).toRect());
+    return backingStoreArea(window_, frame_->geometry());
   }
 
  private:

@@ -1,9 +1,9 @@
-#include <QBackingStore>
 #include <QLineEdit>
 #include <QApplication>
 #include <QTest>
 
 #include "application_setup.h"
+#include "backing_store.h"
 #include "digits_display.h"
 #include "fonts.h"
 #include "form_table.h"
@@ -46,11 +46,7 @@ class Window {
   QImage shown() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    const auto* pixels = dynamic_cast<QImage*>(window_.backingStore()->paintDevice());
-    if (pixels == nullptr) return {};
-    const qreal ratio = pixels->devicePixelRatio();
-    const QRectF box = box_->geometry();
-    return pixels->copy(QRectF(box.topLeft() * ratio, box.size() * ratio).toRect());
+    return backingStoreArea(window_, box_->geometry());
   }
 
  private:

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QBackingStore>
 #include <QImage>
 #include <QPainter>
 #include <QtMath>
@@ -10,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "backing_store.h"
 #include "colours.h"
 #include "course_view.h"
 #include "picture_box.h"
@@ -70,14 +70,8 @@ class LightAndPlain {
   std::pair<QImage, QImage> shown() {
     parking_->setFocus();
     QCoreApplication::sendPostedEvents();
-    const auto* pixels = dynamic_cast<QImage*>(host_.backingStore()->paintDevice());
-    if (pixels == nullptr) return {};
-    const qreal ratio = pixels->devicePixelRatio();
-    const auto cut = [&](const QWidget& window) {
-      const QRectF rect = window.geometry();
-      return pixels->copy(QRectF(rect.topLeft() * ratio, rect.size() * ratio).toRect());
-    };
-    return {cut(*light_), cut(*plain_)};
+    return {backingStoreArea(host_, light_->geometry()),
+            backingStoreArea(host_, plain_->geometry())};
   }
 
  private:
