@@ -1,25 +1,32 @@
-// Measures the game window against a bare Qt program doing the least the same job needs.
-// One mode per run, chosen by the first argument; figures are printed as "key value" lines.
+// Measures the game window against a bare Qt program doing the least the same job needs, and
+// against the reference window (the same window done the plain Qt way). One mode per run,
+// chosen by the first argument, with "bare-" or "reference-" in front for those subjects;
+// figures are printed as "key value" lines.
 //
-//   pace, bare-pace              a whole course on the real event loop and the real timer
-//   tick-cost, bare-tick-cost    one timer event with the repaint it causes, many times over
-//   spaced-tick-cost, bare-...   the same, idle for one clock period between samples
-//   startup, bare-startup        process start to the first frame of the shown window
-//   info                         Qt version and platform plugin
+//   pace              a whole course on the real event loop and the real timer; with
+//                     VORTALIN_BENCH_XSERVER_PID set, also the X server's CPU over it
+//   tick-cost         one timer event with the repaint it causes, many times over
+//   spaced-tick-cost  the same, idle for one clock period between samples
+//   startup           process start to the first frame of the shown window
+//   info              Qt version and platform plugin
 
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
@@ -34,6 +41,7 @@
 #include "application_setup.h"
 #include "main_window.h"
 #include "picture_resources.h"
+#include "reference_window.h"
 
 namespace {
 
@@ -45,6 +53,9 @@ constexpr qint64 lostIntervalNs = 15'000'000;
 constexpr int tickCostSamples = 3000;
 constexpr int spacedTickCostSamples = 500;
 constexpr const char* startEnvironment = "VORTALIN_BENCH_T0_NS";
+constexpr const char* xServerEnvironment = "VORTALIN_BENCH_XSERVER_PID";
+
+enum class Kind { Game, Bare, Reference };
 
 qint64 monotonicNs() {
   timespec now{};
@@ -62,6 +73,24 @@ Usage processUsage() {
   getrusage(RUSAGE_SELF, &usage);
   const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
   return {seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss};
+}
+
+// CPU time the X server named in the environment has run, in seconds, summed over its threads
+// (the scheduler's nanosecond count); negative without one.
+double xServerCpuSeconds() {
+  const char* pid = std::getenv(xServerEnvironment);
+  if (pid == nullptr) return -1;
+  const QDir tasks(QStringLiteral("/proc/%1/task").arg(QString::fromLatin1(pid)));
+  double seconds = 0;
+  for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
+    if (!stat.open(QIODevice::ReadOnly)) continue;
+    const QByteArray line = stat.readLine();
+    long long ns = 0;
+    std::from_chars(line.constData(), line.constData() + line.size(), ns);
+    seconds += double(ns) / 1e9;
+  }
+  return seconds;
 }
 
 void print(const char* key, double value) { std::printf("%s %.6g\n", key, value); }
@@ -103,6 +132,16 @@ Subject gameSubject() {
   return subject;
 }
 
+Subject referenceSubject() {
+  auto window = std::make_unique<vortalin::bench::ReferenceWindow>();
+  Subject subject;
+  subject.clock = window->clock();
+  subject.start = [button = window->startButton()] { button->click(); };
+  subject.stopsByItself = true;
+  subject.window = std::move(window);
+  return subject;
+}
+
 // An empty window of the game window's size and a precise 10 ms timer with an empty handler.
 Subject bareSubject() {
   Subject subject;
@@ -118,7 +157,14 @@ Subject bareSubject() {
   return subject;
 }
 
-Subject makeSubject(bool bare) { return bare ? bareSubject() : gameSubject(); }
+Subject makeSubject(Kind kind) {
+  switch (kind) {
+    case Kind::Bare: return bareSubject();
+    case Kind::Reference: return referenceSubject();
+    case Kind::Game: break;
+  }
+  return gameSubject();
+}
 
 void showAndWaitForExposure(QWidget& window) {
   window.show();
@@ -135,8 +181,8 @@ void showAndWaitForExposure(QWidget& window) {
 }
 
 // A whole course on the event loop: time stamps after each tick's handler.
-int runPace(bool bare) {
-  Subject subject = makeSubject(bare);
+int runPace(Kind kind) {
+  Subject subject = makeSubject(kind);
   showAndWaitForExposure(*subject.window);
   std::vector<qint64> stamps;
   stamps.reserve(courseTicks + 16);
@@ -147,10 +193,12 @@ int runPace(bool bare) {
     if (!subject.clock->isActive()) QCoreApplication::quit();
   });
   const Usage before = processUsage();
+  const double xBefore = xServerCpuSeconds();
   clock.start();
   subject.start();
   QApplication::exec();
   const Usage after = processUsage();
+  const double xAfter = xServerCpuSeconds();
 
   std::vector<qint64> intervals;
   qint64 previous = 0;
@@ -170,6 +218,12 @@ int runPace(bool bare) {
   print("lost_ticks", double(qRound64(wall * 1e3 / tickIntervalMs) - qint64(stamps.size())));
   print("course_cpu_s", after.cpuSeconds - before.cpuSeconds);
   print("course_cpu_percent", 100.0 * (after.cpuSeconds - before.cpuSeconds) / wall);
+  if (xBefore >= 0) {
+    const double xCpu = xAfter - xBefore;
+    print("xserver_cpu_s", xCpu);
+    print("cpu_per_tick_us",
+          1e6 * (after.cpuSeconds - before.cpuSeconds + xCpu) / double(stamps.size()));
+  }
   print("process_cpu_s", after.cpuSeconds);
   print("maxrss_kib", double(after.maxResidentKiB));
   return 0;
@@ -180,8 +234,8 @@ int runPace(bool bare) {
 // measured; when the course ends the clock is started again outside the measurement.
 // Spaced samples sleep for one clock period first, as the game does between ticks, so they
 // show the cost of a tick that finds its caches cold.
-int runTickCost(bool bare, bool spaced) {
-  Subject subject = makeSubject(bare);
+int runTickCost(Kind kind, bool spaced) {
+  Subject subject = makeSubject(kind);
   showAndWaitForExposure(*subject.window);
   subject.start();
   std::vector<qint64> samples;
@@ -234,8 +288,8 @@ class FirstFrameWatch final : public QObject {
   std::exit(1);
 }
 
-int runStartup(bool bare, qint64 startNs) {
-  Subject subject = makeSubject(bare);
+int runStartup(Kind kind, qint64 startNs) {
+  Subject subject = makeSubject(kind);
   FirstFrameWatch watch;
   subject.window->winId();  // creates the QWindow to watch
   subject.window->windowHandle()->installEventFilter(&watch);
@@ -255,7 +309,8 @@ int runInfo() {
 int usage() {
   std::fprintf(stderr,
                "usage: window_bench MODE\n"
-               "MODE: pace, tick-cost, spaced-tick-cost, startup (each also with bare-), info\n");
+               "MODE: pace, tick-cost, spaced-tick-cost, startup (each also with bare- or\n"
+               "      reference- in front), info\n");
   return 2;
 }
 
@@ -264,8 +319,15 @@ int usage() {
 int main(int argc, char* argv[]) {
   if (argc != 2) return usage();
   const std::string mode = argv[1];
-  const bool bare = mode.rfind("bare-", 0) == 0;
-  const std::string task = bare ? mode.substr(5) : mode;
+  Kind kind = Kind::Game;
+  std::string task = mode;
+  for (const auto& [prefix, prefixed] : {std::pair{"bare-", Kind::Bare},
+                                         std::pair{"reference-", Kind::Reference}}) {
+    if (mode.starts_with(prefix)) {
+      kind = prefixed;
+      task = mode.substr(std::string_view(prefix).size());
+    }
+  }
   if (task != "pace" && task != "tick-cost" && task != "spaced-tick-cost" && task != "startup" &&
       mode != "info") {
     std::fprintf(stderr, "window_bench: unknown mode '%s'\n", mode.c_str());
@@ -275,10 +337,10 @@ int main(int argc, char* argv[]) {
   if (task == "startup" && start == nullptr) execWithStartTime(argv);
 
   QApplication application(argc, argv);
-  if (!bare) vortalin::qt::prepareApplication();
-  if (task == "pace") return runPace(bare);
-  if (task == "tick-cost") return runTickCost(bare, false);
-  if (task == "spaced-tick-cost") return runTickCost(bare, true);
-  if (task == "startup") return runStartup(bare, std::stoll(start));
+  if (kind != Kind::Bare) vortalin::qt::prepareApplication();
+  if (task == "pace") return runPace(kind);
+  if (task == "tick-cost") return runTickCost(kind, false);
+  if (task == "spaced-tick-cost") return runTickCost(kind, true);
+  if (task == "startup") return runStartup(kind, std::stoll(start));
   return runInfo();
 }

@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include "colours.h"
+#include "course_view.h"
+#include "digits_display.h"
 #include "fonts.h"
 #include "form_table.h"
 #include "layout.h"
@@ -79,11 +81,15 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
   return button;
 }
 
+// The race rewrites the text boxes every tick: they draw numbers from cached glyphs, and
+// their line edit, which the player types into, answers to the same name.
 QWidget* makeTextBox(QWidget& parent, const ControlRecord& record) {
-  auto* box = new QLineEdit(fromUtf8(record.caption), &parent);
+  auto* box = new DigitsDisplay(fromUtf8(record.caption), &parent);
   applyCommon(*box, record);
-  box->setAlignment(textAlignment(record.alignment, Qt::AlignVCenter));
-  box->setFrame(record.border != form::Border::None);
+  QLineEdit& editor = box->editor();
+  editor.setAccessibleName(box->accessibleName());
+  editor.setAlignment(textAlignment(record.alignment, Qt::AlignVCenter));
+  editor.setFrame(record.border != form::Border::None);
   return box;
 }
 
@@ -129,6 +135,14 @@ QWidget* makeWidget(QWidget& parent, const ControlRecord& record) {
   return nullptr;
 }
 
+// The boxes in a picture box are drawn by one view over its inside, made with the first.
+CourseView& courseViewIn(PictureBox& box) {
+  if (auto* view = box.inside().findChild<CourseView*>({}, Qt::FindDirectChildrenOnly)) {
+    return *view;
+  }
+  return *new CourseView(&box.inside(), box.inside().rect(), box.background());
+}
+
 QTimer* makeTimer(QWidget& window, const ControlRecord& record) {
   auto* timer = new QTimer(&window);
   timer->setObjectName(controlObjectName(record));
@@ -152,6 +166,12 @@ void setTabOrder(const FormControls& controls) {
   };
   for (std::size_t i = 1; i < form::tabOrder.size(); ++i) {
     QWidget::setTabOrder(widgetAt(form::tabOrder[i - 1]), widgetAt(form::tabOrder[i]));
+  }
+  // A display hands the focus to its line edit, which must come next in the chain.
+  for (const auto& entry : controls.entries()) {
+    if (auto* display = qobject_cast<DigitsDisplay*>(entry.widget)) {
+      QWidget::setTabOrder(display, &display->editor());
+    }
   }
   widgetAt(form::tabOrder.front())->setFocus();
 }
@@ -194,10 +214,12 @@ FormControls buildForm(QWidget& window) {
       continue;
     }
     QWidget* container = controls.widget(record.container);
-    if (auto* box = qobject_cast<PictureBox*>(container)) container = &box->inside();
+    CourseView* view = nullptr;
+    if (auto* box = qobject_cast<PictureBox*>(container)) container = view = &courseViewIn(*box);
     QWidget* widget = makeWidget(*container, record);
     // The table lists each container's children front to back: each new one goes behind.
     widget->lower();
+    if (view) view->addBox(*qobject_cast<PictureBox*>(widget));
     controls.entries_.push_back({&record, widget, nullptr});
   }
   setTabOrder(controls);

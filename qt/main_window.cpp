@@ -1,10 +1,12 @@
 #include "main_window.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include "course_view.h"
 #include "design_state.h"
+#include "digits_display.h"
+#include "picture_box.h"
 
 namespace vortalin::qt {
 
@@ -13,12 +15,14 @@ namespace {
 WindowFrontEnd::Controls raceControls(const FormControls& controls) {
   WindowFrontEnd::Controls bound;
   for (int i = 0; i < boxCount; ++i) {
-    bound.boxes[i] = controls.widget(form::boxControls[i].name, form::boxControls[i].index);
+    bound.boxes[i] = controls.get<PictureBox>(form::boxControls[i].name,
+                                              form::boxControls[i].index);
   }
+  bound.course = qobject_cast<CourseView*>(bound.boxes[0]->parentWidget());
   bound.clock = controls.timer(form::clockControl);
   bound.window = controls.widget(form::windowControl);
-  bound.energy = controls.get<QLineEdit>(form::energyControl);
-  bound.distance = controls.get<QLineEdit>(form::distanceControl);
+  bound.energy = controls.get<DigitsDisplay>(form::energyControl);
+  bound.distance = controls.get<DigitsDisplay>(form::distanceControl);
   return bound;
 }
 

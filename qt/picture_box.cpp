@@ -23,11 +23,11 @@ void PictureBox::setPicture(const QPixmap& picture) {
   picture_ = picture;
   devicePicture_ = {};
   update();
+  emit pictureChanged();
 }
 
-// The picture at one picture pixel to one logical pixel, as a pixmap of device pixels.
 // Scaled once per device pixel ratio, without smoothing.
-const QPixmap& PictureBox::devicePicture() {
+const QPixmap& PictureBox::devicePicture() const {
   const qreal ratio = devicePixelRatioF();
   if (devicePicture_.isNull() || devicePictureRatio_ != ratio) {
     const QSize natural = picture_.deviceIndependentSize().toSize();

@@ -29,18 +29,23 @@ class PictureBox final : public QWidget {
   /// The parent for child controls: it covers the inside and clips them to it.
   QWidget& inside() { return *inside_; }
 
+  /// The picture at one picture pixel to one logical pixel, in device pixels of this box.
+  const QPixmap& devicePicture() const;
+
+ signals:
+  void pictureChanged();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const QPixmap& devicePicture();
 
   Frame frame_;
   int frameWidth_;
   QColor background_;
   QPixmap picture_;
-  QPixmap devicePicture_;
-  qreal devicePictureRatio_ = 0;
+  mutable QPixmap devicePicture_;
+  mutable qreal devicePictureRatio_ = 0;
   QWidget* inside_;
 };
 

@@ -1,18 +1,20 @@
 #include "window_front_end.h"
 
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
 #include "colours.h"
+#include "course_view.h"
+#include "digits_display.h"
+#include "picture_box.h"
 #include "utf8.h"
 #include "vortalin/identity.h"
 
 namespace vortalin::qt {
 
 void WindowFrontEnd::moveBox(Box box, game::PixelPoint topLeft) {
-  controls_.boxes[static_cast<int>(box)]->move(topLeft.x, topLeft.y);
+  controls_.course->moveBox(*controls_.boxes[static_cast<int>(box)], {topLeft.x, topLeft.y});
 }
 
 void WindowFrontEnd::setClockRunning(bool running) {
@@ -27,7 +29,7 @@ void WindowFrontEnd::setWindowColour(Colour colour) {
   setBackground(*controls_.window, toQColor(colour));
 }
 
-QLineEdit& WindowFrontEnd::display(game::Display display) const {
+DigitsDisplay& WindowFrontEnd::display(game::Display display) const {
   return display == game::Display::Energy ? *controls_.energy : *controls_.distance;
 }
 

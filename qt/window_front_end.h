@@ -4,22 +4,26 @@
 
 #include "front_end.h"
 
-class QLineEdit;
 class QMessageBox;
 class QTimer;
 class QWidget;
 
 namespace vortalin::qt {
 
+class CourseView;
+class DigitsDisplay;
+class PictureBox;
+
 /// The game's seam on the Qt widgets of the window.
 class WindowFrontEnd final : public game::FrontEnd {
  public:
   struct Controls {
-    std::array<QWidget*, boxCount> boxes{};  // in the order of `Box`
+    std::array<PictureBox*, boxCount> boxes{};  // in the order of `Box`
+    CourseView* course = nullptr;                // draws the boxes
     QTimer* clock = nullptr;
     QWidget* window = nullptr;
-    QLineEdit* energy = nullptr;
-    QLineEdit* distance = nullptr;
+    DigitsDisplay* energy = nullptr;
+    DigitsDisplay* distance = nullptr;
   };
 
   /// Object name of the message that tells the player something.
@@ -35,7 +39,7 @@ class WindowFrontEnd final : public game::FrontEnd {
   void showNotice(std::string_view message) override;
 
  private:
-  QLineEdit& display(game::Display display) const;
+  DigitsDisplay& display(game::Display display) const;
 
   Controls controls_;
   QMessageBox* notice_ = nullptr;

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
+#include "digits_display.h"
 #include "japanese_interface.h"
 #include "main_window.h"
 
@@ -36,8 +36,9 @@ class StartupTest : public QObject {
     QVERIFY(!window.controls().timer("Timer1")->isActive());
     QCOMPARE(window.race().distance(), std::int16_t{0});
     QVERIFY(!window.race().energy().has_value());
-    QCOMPARE(window.controls().get<QLineEdit>("Text2")->text(), QString("0"));
-    QCOMPARE(window.controls().get<QLineEdit>("Text1")->text(), QString("1000"));
+    QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text2")->text(), QString("0"));
+    QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text1")->text(),
+             QString("1000"));
   }
 };
 

@@ -4,7 +4,14 @@
 #include <QtMath>
 #include <QTest>
 
+#include <limits>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "backing_store.h"
 #include "colours.h"
+#include "course_view.h"
 #include "picture_box.h"
 #include "qt_geometry.h"
 #include "window_fixture.h"
@@ -29,6 +36,51 @@ QPoint bonnet(const RaceView& view, Box box) {
 
 QColor pixel(const QImage& image, QPoint point) { return image.pixelColor(point); }
 
+/// The window as built and a twin whose course view and displays show plain widgets, side by
+/// side in one top-level window so that they share its backing store and its activation.
+class LightAndPlain {
+ public:
+  LightAndPlain() : light_(new MainWindow(&host_)), plain_(new MainWindow(&host_)) {
+    // Device pixels of both start on the same boundaries at every scale tested.
+    plain_->move(light_->width() + 10, 0);
+    for (auto* view : plain_->findChildren<CourseView*>()) view->usePlainWidgets();
+    for (auto* display : plain_->findChildren<DigitsDisplay*>()) display->usePlainLineEdit();
+    parking_ = new QWidget(&host_);
+    parking_->setGeometry(0, light_->height() + 10, 10, 10);
+    parking_->setFocusPolicy(Qt::StrongFocus);
+    host_.resize(plain_->geometry().right() + 1, parking_->geometry().bottom() + 1);
+    for (MainWindow* window : {light_, plain_}) {
+      // The test delivers each clock period itself.
+      clock(*window).setInterval(std::numeric_limits<int>::max());
+    }
+    host_.show();
+    QVERIFY(QTest::qWaitForWindowActive(&host_));
+  }
+
+  template <class Action>
+  void onBoth(const Action& action) {
+    action(*light_);
+    action(*plain_);
+  }
+
+  MainWindow& light() { return *light_; }
+
+  /// Each window as the backing store holds it, after pending paints and with the focus on
+  /// neither.
+  std::pair<QImage, QImage> shown() {
+    parking_->setFocus();
+    QCoreApplication::sendPostedEvents();
+    return {backingStoreArea(host_, light_->geometry()),
+            backingStoreArea(host_, plain_->geometry())};
+  }
+
+ private:
+  QWidget host_;
+  MainWindow* light_;
+  MainWindow* plain_;
+  QWidget* parking_ = nullptr;
+};
+
 }  // namespace
 
 class ViewRenderingTest : public QObject {
@@ -47,6 +99,9 @@ class ViewRenderingTest : public QObject {
   void picturesAreDrawnAtNaturalSizeWithoutSmoothing();
   // Boxes paint only what is dirty; a part of the view painted alone must match the whole.
   void aPartialRepaintMatchesAFullOne();
+  // The course view and the displays must leave the window exactly as plain widgets do after
+  // every tick: scrolling, overlapping cars, red ticks, typed texts and the course's end.
+  void lightWindowShowsWhatPlainWidgetsShowAfterEveryTick();
 };
 
 void ViewRenderingTest::viewShowsTheCourseStrip() {
@@ -199,6 +254,43 @@ void ViewRenderingTest::aPartialRepaintMatchesAFullOne() {
     window.render(&partial, inWindow.topLeft(), QRegion(inWindow));
     QCOMPARE(partial, full);
   }
+}
+
+void ViewRenderingTest::lightWindowShowsWhatPlainWidgetsShowAfterEveryTick() {
+  LightAndPlain windows;
+  auto [light, plain] = windows.shown();
+  QVERIFY(!plain.isNull());
+  QCOMPARE(light, plain);
+  int redTicks = 0;
+  // A leg of the race from a place of the course strip; the first tick that differs, if any.
+  const auto run = [&](const char* steer, float stripTop, int ticks) -> std::optional<int> {
+    windows.onBoth([&](MainWindow& window) {
+      window.raceView().setTop(Box::Strip, stripTop);
+      click(window, steer);
+    });
+    for (int i = 0; i < ticks && clock(windows.light()).isActive(); ++i) {
+      windows.onBoth([](MainWindow& window) { tick(window); });
+      std::tie(light, plain) = windows.shown();
+      if (light != plain) return i;
+      if (windows.light().raceView().backgroundColour() == 255) ++redTicks;
+    }
+    return std::nullopt;
+  };
+  windows.onBoth([](MainWindow& window) { click(window, "Command1"); });
+  QCOMPARE(run("Command3", -38000, 150), std::nullopt);
+  // Typed texts, a number and not a number, shown until the next tick.
+  windows.onBoth([](MainWindow& window) {
+    for (const auto& [name, keys] : {std::pair{"Text1", "7"}, std::pair{"Text2", "1a"}}) {
+      QTest::mouseClick(&textBox(window, name), Qt::LeftButton);
+      QTest::keyClicks(&textBox(window, name).editor(), QString::fromLatin1(keys));
+    }
+  });
+  std::tie(light, plain) = windows.shown();
+  QCOMPARE(light, plain);
+  QCOMPARE(run("Command2", -20000, 150), std::nullopt);
+  QCOMPARE(run("Command3", -900, 100), std::nullopt);
+  QVERIFY(!clock(windows.light()).isActive());
+  QVERIFY(redTicks > 0);
 }
 
 }  // namespace vortalin::qt::test

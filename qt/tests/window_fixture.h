@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "application_setup.h"
+#include "digits_display.h"
 #include "main_window.h"
 
 namespace vortalin::qt::test {
@@ -15,8 +16,8 @@ inline QPushButton& button(const MainWindow& window, const char* name) {
   return *window.controls().get<QPushButton>(name);
 }
 
-inline QLineEdit& textBox(const MainWindow& window, const char* name) {
-  return *window.controls().get<QLineEdit>(name);
+inline DigitsDisplay& textBox(const MainWindow& window, const char* name) {
+  return *window.controls().get<DigitsDisplay>(name);
 }
 
 inline QTimer& clock(const MainWindow& window) { return *window.controls().timer("Timer1"); }

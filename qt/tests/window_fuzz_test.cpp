@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
@@ -233,13 +234,20 @@ class Differential {
         return std::nullopt;
       case StepKind::Resize: window_.resize(s.size); break;
       case StepKind::Type: {
-        QLineEdit& box = textBox(window_, textBoxNames[s.textBox]);
-        box.setFocus();
+        DigitsDisplay& display = textBox(window_, textBoxNames[s.textBox]);
+        display.setFocus();
+        QLineEdit& box = display.editor();
+        if (!box.hasFocus()) return "the line edit of " + std::string(textBoxNames[s.textBox]) +
+                                    " did not take the focus";
         if (s.replace) box.selectAll();
         typeInto(box, s.keys);
         break;
       }
-      case StepKind::Paint: (void)window_.grab(); break;
+      case StepKind::Paint:
+        // Posted events only: the window's clock must not tick behind the core's back.
+        QCoreApplication::sendPostedEvents();
+        (void)window_.grab();
+        break;
       case StepKind::Nudge: {
         RaceView& view = window_.raceView();
         view.setLeft(Box::Player, view.left(Box::Player) + 1);

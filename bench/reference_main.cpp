@@ -1,0 +1,13 @@
+// The yardstick window on its own, to look at and to play: START runs one course.
+#include <QApplication>
+
+#include "application_setup.h"
+#include "reference_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  vortalin::qt::prepareApplication();
+  vortalin::bench::ReferenceWindow window;
+  window.show();
+  return QApplication::exec();
+}
