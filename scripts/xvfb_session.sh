@@ -19,25 +19,25 @@ xvfb_tools_missing() {
   echo "${missing[*]}"
 }
 
-# Starts Xvfb on the first free display from :90 up; XVFB_SCREEN overrides the screen size.
+# Starts Xvfb on a free display and waits until it answers; XVFB_SCREEN overrides the
+# screen size. Xvfb picks the display itself (-displayfd), so tests that start servers at
+# the same moment never end up sharing one.
 xvfb_start() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    # -noreset: X resources set with xrdb outlive the client that set them.
-    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
+  local fifo n=
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  # -noreset: X resources set with xrdb outlive the client that set them.
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-640x480x24}" -nolisten tcp -noreset \
+    3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  read -r -t 20 n <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; then
+    echo "Xvfb did not start" >&2
     kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; XVFB_PID=
-  done
-  echo "no free X display for Xvfb" >&2
-  return 1
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 # Starts the game on the X server and waits for its window; sets WID.
