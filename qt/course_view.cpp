@@ -93,7 +93,9 @@ QRect CourseView::inWindow(const QRect& rect) const {
 
 // Paints in device pixels of the window what the ordinary widgets would: each box fills its
 // visible rectangle with its colour and draws its picture over it, back to front, over the
-// view's own colour. Only the margins around a picture are filled.
+// view's own colour. Only the margins around a picture are filled. Each rectangle of the
+// dirty region is painted on its own under a rectangular clip: under the region's own clip
+// Qt blends row by row, and hands a draw of more than 96 rows to its thread pool.
 void CourseView::paintEvent(QPaintEvent* event) {
   if (plain_) {
     QPainter(this).fillRect(event->rect(), background_);
@@ -103,10 +105,14 @@ void CourseView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.scale(1 / ratio, 1 / ratio);
   painter.translate(-QPointF(mapTo(window(), QPoint(0, 0))) * ratio);
-  const QRect dirty = clipInDevice(inWindow(event->rect()), ratio);
-  QRegion bare = QRegion(clipInDevice(inWindow(rect()), ratio)) & dirty;
-  for (const Drawn& drawn : boxes_) paintBox(painter, *drawn.box, dirty, bare);
-  for (const QRect& part : bare) painter.fillRect(part, background_);
+  const QRect view = clipInDevice(inWindow(rect()), ratio);
+  for (const QRect& part : event->region()) {
+    const QRect dirty = clipInDevice(inWindow(part), ratio) & view;
+    painter.setClipRect(dirty);
+    QRegion bare = dirty;
+    for (const Drawn& drawn : boxes_) paintBox(painter, *drawn.box, dirty, bare);
+    for (const QRect& rest : bare) painter.fillRect(rest, background_);
+  }
 }
 
 void CourseView::paintBox(QPainter& painter, const PictureBox& box, const QRect& dirty,

@@ -67,32 +67,58 @@ DigitGlyphs::DigitGlyphs(QLineEdit& editor, QPoint origin, qreal ratio)
     : editor_(editor),
       origin_(origin),
       ratio_(ratio),
-      palette_(editor.palette()),
       area_((QRegion(QRect(origin, editor.size())) * QTransform::fromScale(ratio, ratio))
                 .boundingRect()),
-      font_(QRawFont::fromFont(editor.font())),
-      colour_(editor.palette().color(QPalette::Text)) {
+      font_(QRawFont::fromFont(editor.font())) {
   const QString text = editor_.text();
-  box_ = renderEditor(QString());
-  const QList<quint32> glyphs = font_.glyphIndexesForString(characters);
-  if (coversOrLeaves(box_, opaque_) && glyphs.size() == characterCount && !glyphs.contains(0)) {
-    const QFontMetricsF metrics(editor_.font());
-    for (int a = 0; a < characterCount; ++a) {
-      glyphs_[a] = glyphs[a];
-      advances_[a] = metrics.horizontalAdvance(characters[a]);
-      inks_[a] = font_.boundingRect(glyphs[a]);
-      overhangs_[a] = std::max(0.0, -metrics.rightBearing(characters[a]));
-    }
-    for (int a = 0; a < characterCount; ++a) {
-      for (int b = 0; b < characterCount; ++b) {
-        kerning_[a][b] = metrics.horizontalAdvance(QString(characters[a]) + characters[b]) -
-                         advances_[a] - advances_[b];
-      }
-    }
-    usable_ = calibrate();
-  }
+  boxes_.push_back(renderBox());
+  measured_ = boxes_.back().coversOrLeaves && measure();
   editor_.setText(text);
-  if (opaque_) box_ = box_.convertToFormat(QImage::Format_RGB32);
+}
+
+bool DigitGlyphs::followsPalette() const { return boxes_.back().palette == editor_.palette(); }
+
+void DigitGlyphs::followPalette() {
+  const auto found = std::ranges::find(boxes_, editor_.palette(), &EmptyBox::palette);
+  if (found != boxes_.end()) {
+    found->palette = editor_.palette();  // a copy compares quickly
+    std::rotate(found, found + 1, boxes_.end());
+    return;
+  }
+  constexpr std::size_t keptBoxes = 4;
+  if (boxes_.size() == keptBoxes) boxes_.erase(boxes_.begin());
+  const QString text = editor_.text();
+  boxes_.push_back(renderBox());
+  editor_.setText(text);
+}
+
+// The line edit without text in its current palette.
+DigitGlyphs::EmptyBox DigitGlyphs::renderBox() const {
+  EmptyBox box{editor_.palette(), renderEditor(QString()),
+               editor_.palette().color(QPalette::Text)};
+  box.coversOrLeaves = coversOrLeaves(box.pixels, box.opaque);
+  if (box.opaque) box.pixels = box.pixels.convertToFormat(QImage::Format_RGB32);
+  return box;
+}
+
+// The glyphs and their metrics, then where the line edit puts them.
+bool DigitGlyphs::measure() {
+  const QList<quint32> glyphs = font_.glyphIndexesForString(characters);
+  if (glyphs.size() != characterCount || glyphs.contains(0)) return false;
+  const QFontMetricsF metrics(editor_.font());
+  for (int a = 0; a < characterCount; ++a) {
+    glyphs_[a] = glyphs[a];
+    advances_[a] = metrics.horizontalAdvance(characters[a]);
+    inks_[a] = font_.boundingRect(glyphs[a]);
+    overhangs_[a] = std::max(0.0, -metrics.rightBearing(characters[a]));
+  }
+  for (int a = 0; a < characterCount; ++a) {
+    for (int b = 0; b < characterCount; ++b) {
+      kerning_[a][b] = metrics.horizontalAdvance(QString(characters[a]) + characters[b]) -
+                       advances_[a] - advances_[b];
+    }
+  }
+  return calibrate();
 }
 
 // The line edit painted as in its window, cut to its rectangle of device pixels.
@@ -115,7 +141,7 @@ QImage DigitGlyphs::renderOwn(const Text& text) const {
   window.fill(Qt::transparent);
   {
     QPainter painter(&window);
-    painter.drawImage(area_.topLeft(), box_);
+    painter.drawImage(area_.topLeft(), box());
   }
   window.setDevicePixelRatio(ratio_);
   {
@@ -152,7 +178,7 @@ std::optional<DigitGlyphs::Text> DigitGlyphs::layoutAt(const QString& text, QPoi
 }
 
 std::optional<DigitGlyphs::Text> DigitGlyphs::layout(const QString& text) const {
-  if (!usable_ || !isNumber(text)) return std::nullopt;
+  if (!usable() || !isNumber(text)) return std::nullopt;
   const qreal width = this->width(text);
   // A wider text may not fit, and the line edit would scroll it.
   if (width > widest_) return std::nullopt;
@@ -160,7 +186,7 @@ std::optional<DigitGlyphs::Text> DigitGlyphs::layout(const QString& text) const 
 }
 
 void DigitGlyphs::draw(QPainter& painter, const Text& text) const {
-  painter.setPen(colour_);
+  painter.setPen(boxes_.back().textColour);
   painter.drawGlyphRun(QPointF(0, 0), text.run);
 }
 
@@ -174,8 +200,8 @@ bool DigitGlyphs::matches(const QString& text, QPoint start) const {
 // and accepts it only if it reproduces every proof exactly.
 bool DigitGlyphs::calibrate() {
   const QString zero = QStringLiteral("0");
-  const QRect theirs = difference(renderEditor(zero), box_);
-  const QRect ours = difference(renderOwn(*layoutAt(zero, {0, 0})), box_);
+  const QRect theirs = difference(renderEditor(zero), box());
+  const QRect ours = difference(renderOwn(*layoutAt(zero, {0, 0})), box());
   if (theirs.isEmpty() || ours.isEmpty()) return false;
   const QPointF estimate = QPointF(theirs.topLeft() - ours.topLeft()) / ratio_;
   for (const QPoint nudge : {QPoint(0, 0), QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1),

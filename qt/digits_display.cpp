@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QTransform>
 
 namespace vortalin::qt {
@@ -25,7 +26,6 @@ bool sameGlyph(const DigitGlyphs::Text& a, const DigitGlyphs::Text& b, qsizetype
 DigitsDisplay::DigitsDisplay(const QString& text, QWidget* parent)
     : QWidget(parent), editor_(new QLineEdit(text, this)), text_(text) {
   setFocusPolicy(Qt::StrongFocus);
-  editor_->hide();
   editor_->installEventFilter(this);
 }
 
@@ -52,35 +52,40 @@ void DigitsDisplay::setText(const QString& text) {
 
 QPoint DigitsDisplay::origin() const { return mapTo(window(), QPoint(0, 0)); }
 
-// The glyphs for the display's place and palette. The window's colour, which its palette
-// follows, switches back and forth during a race: a few sets are kept.
+// The glyphs for the display's place and palette.
 DigitGlyphs& DigitsDisplay::glyphs() {
-  const auto fits = [this](const std::unique_ptr<DigitGlyphs>& set) {
-    return set->madeFor(origin(), devicePixelRatioF(), palette());
-  };
-  if (glyphs_ != nullptr && fits(glyphSets_.back())) return *glyphs_;
-  auto found = std::ranges::find_if(glyphSets_, fits);
-  if (found == glyphSets_.end()) {
-    constexpr std::size_t keptSets = 4;
-    if (glyphSets_.size() == keptSets) glyphSets_.erase(glyphSets_.begin());
-    editor_->setGeometry(rect());
-    glyphSets_.push_back(std::make_unique<DigitGlyphs>(*editor_, origin(), devicePixelRatioF()));
-  } else {
-    std::rotate(found, found + 1, glyphSets_.end());
+  const qreal ratio = devicePixelRatioF();
+  if (glyphs_ != nullptr && glyphs_->madeFor(origin(), ratio) && glyphs_->followsPalette()) {
+    return *glyphs_;
   }
-  glyphs_ = glyphSets_.back().get();
+  if (glyphs_ != nullptr && glyphs_->madeFor(origin(), ratio)) {
+    glyphs_->followPalette();
+  } else {
+    editor_->setGeometry(rect());
+    glyphs_ = std::make_unique<DigitGlyphs>(*editor_, origin(), ratio);
+  }
   // Where the box leaves pixels alone, what lies beneath must be painted first.
   setAttribute(Qt::WA_OpaquePaintEvent, glyphs_->opaque());
   shown_ = glyphs_->layout(text_);
-  update();
+  if (!editor_->isVisibleTo(this)) update();
   return *glyphs_;
 }
 
 void DigitsDisplay::forgetGlyphs() {
-  glyphSets_.clear();
-  glyphs_ = nullptr;
+  glyphs_.reset();
   shown_.reset();
   update();
+}
+
+// Measuring the glyphs renders the line edit a few dozen times: the line edit shows the
+// first frame, and the glyphs are measured once the event loop has painted it.
+void DigitsDisplay::prepareGlyphsWhenIdle() {
+  if (preparing_ || glyphs_ != nullptr || plain_) return;
+  preparing_ = true;
+  QTimer::singleShot(0, this, [this] {
+    preparing_ = false;
+    if (!editing_ && !plain_ && isVisible()) glyphs();
+  });
 }
 
 void DigitsDisplay::usePlainLineEdit() {
@@ -125,7 +130,10 @@ void DigitsDisplay::updateText(DigitGlyphs::Text text) {
 
 // The empty box as the line edit paints it, in device pixels of the window, then the glyphs.
 void DigitsDisplay::paintEvent(QPaintEvent* event) {
-  if (editor_->isVisibleTo(this)) return;
+  if (editor_->isVisibleTo(this)) {
+    prepareGlyphsWhenIdle();
+    return;
+  }
   const qreal ratio = devicePixelRatioF();
   const DigitGlyphs& glyphs = this->glyphs();
   QPainter painter(this);
@@ -168,10 +176,7 @@ void DigitsDisplay::mouseReleaseEvent(QMouseEvent* event) {
 
 void DigitsDisplay::changeEvent(QEvent* event) {
   switch (event->type()) {
-    case QEvent::PaletteChange:
-      glyphs_ = nullptr;
-      update();
-      break;
+    case QEvent::PaletteChange: update(); break;
     case QEvent::FontChange:
     case QEvent::StyleChange:
     case QEvent::EnabledChange:
@@ -182,6 +187,7 @@ void DigitsDisplay::changeEvent(QEvent* event) {
 }
 
 void DigitsDisplay::resizeEvent(QResizeEvent* event) {
+  editor_->setGeometry(rect());
   forgetGlyphs();
   QWidget::resizeEvent(event);
 }

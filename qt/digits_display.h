@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include <QWidget>
 
@@ -14,9 +13,9 @@ namespace vortalin::qt {
 
 /// A text box for a number that the game rewrites every tick. While it does not have the
 /// focus it draws its box once and the digits from the glyph cache without laying text out,
-/// and repaints only the digits that change; while the player types into it, or for a text
-/// that is not a number, a real line edit in it takes over. Either way it shows the same
-/// pixels as that line edit.
+/// and repaints only the digits that change; while the player types into it, for a text
+/// that is not a number, and until its glyphs are ready after the window's first frame, a
+/// real line edit in it takes over. Either way it shows the same pixels as that line edit.
 class DigitsDisplay final : public QWidget {
   Q_OBJECT
 
@@ -45,15 +44,16 @@ class DigitsDisplay final : public QWidget {
   QPoint origin() const;
   DigitGlyphs& glyphs();
   void forgetGlyphs();
+  void prepareGlyphsWhenIdle();
   void showEditor();
   void showText();
   void updateText(DigitGlyphs::Text text);
 
   QLineEdit* editor_;
   QString text_;
-  std::vector<std::unique_ptr<DigitGlyphs>> glyphSets_;  // the one in use last
-  DigitGlyphs* glyphs_ = nullptr;                         // null until chosen afresh
+  std::unique_ptr<DigitGlyphs> glyphs_;
   std::optional<DigitGlyphs::Text> shown_;  // drawn over the empty box while the editor is hidden
+  bool preparing_ = false;
   bool editing_ = false;
   bool plain_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -32,6 +33,15 @@ qreal largestDisplayPixelSize() {
     largest = std::max(largest, form::findControl(name)->font->points * 96.0 / 72.0);
   }
   return largest;
+}
+
+// Asked of the font database once per face: each answer takes a tenth of a millisecond, and
+// the window names the same face for most of its controls.
+bool isInstalled(const QString& face) {
+  static std::map<QString, bool> answers;
+  const auto [answer, added] = answers.try_emplace(face, false);
+  if (added) answer->second = QFontDatabase::hasFamily(face);
+  return answer->second;
 }
 
 qreal largestScreenRatio() {
@@ -79,10 +89,8 @@ QFont toQFont(const form::Font& font) {
   QFont result(face);
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
-  if (!QFontDatabase::hasFamily(face)) {
-    const auto* entry = std::ranges::find(substitutes, font.face, &FontSubstitute::face);
-    if (entry != substitutes.end()) result.setStretch(entry->stretch);
-  }
+  const auto* entry = std::ranges::find(substitutes, font.face, &FontSubstitute::face);
+  if (entry != substitutes.end() && !isInstalled(face)) result.setStretch(entry->stretch);
   return result;
 }
 
