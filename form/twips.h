@@ -16,6 +16,13 @@ inline int twipsToPixels(double twips, int dotsPerInch = designDotsPerInch) {
   return static_cast<int>(std::lround(twips * dotsPerInch / twipsPerInch));
 }
 
+inline constexpr double pointsPerInch = 72.0;
+
+/// A font size in points as pixels at a density (not rounded: toolkits round as they need).
+constexpr double pointsToPixels(double points, int dotsPerInch = designDotsPerInch) {
+  return points * dotsPerInch / pointsPerInch;
+}
+
 struct PixelRect {
   int left = 0;
   int top = 0;

@@ -12,6 +12,7 @@
 #include "utf8.h"
 #include "design_state.h"
 #include "form_table.h"
+#include "twips.h"
 
 namespace vortalin::qt {
 
@@ -30,7 +31,7 @@ constexpr std::array substitutes{
 qreal largestDisplayPixelSize() {
   qreal largest = 0;
   for (std::string_view name : {form::energyControl, form::distanceControl}) {
-    largest = std::max(largest, form::findControl(name)->font->points * 96.0 / 72.0);
+    largest = std::max(largest, form::pointsToPixels(form::findControl(name)->font->points));
   }
   return largest;
 }

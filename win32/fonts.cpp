@@ -6,6 +6,7 @@
 
 #include "dpi.h"
 #include "form_table.h"
+#include "twips.h"
 #include "text.h"
 
 namespace vortalin::win32 {
@@ -24,7 +25,7 @@ constexpr int shiftJisCharset = SHIFTJIS_CHARSET;
 
 LOGFONTW logFont(const std::wstring& face, const form::Font& font, int dpi) {
   LOGFONTW result{};
-  result.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi / 72.0));
+  result.lfHeight = -static_cast<LONG>(std::lround(form::pointsToPixels(font.points, dpi)));
   result.lfWeight = font.weight;
   result.lfCharSet = static_cast<BYTE>(font.charset);
   result.lfOutPrecision = OUT_TT_PRECIS;
