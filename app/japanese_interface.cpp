@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTranslator>
 
-#include "utf8.h"
+#include "qt/utf8.h"
 #include "vortalin/identity.h"
 
 namespace vortalin::app {

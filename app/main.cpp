@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "application_setup.h"
+#include "qt/application_setup.h"
 #include "japanese_interface.h"
-#include "main_window.h"
-#include "picture_resources.h"
+#include "qt/main_window.h"
+#include "qt/picture_resources.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -1,7 +1,7 @@
 // The yardstick window on its own, to look at and to play: START runs one course.
 #include <QApplication>
 
-#include "application_setup.h"
+#include "qt/application_setup.h"
 #include "reference_window.h"
 
 int main(int argc, char* argv[]) {

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "colours.h"
-#include "design_state.h"
-#include "form_table.h"
-#include "layout.h"
-#include "picture_resources.h"
-#include "qt_geometry.h"
+#include "qt/colours.h"
+#include "form/design_state.h"
+#include "form/form_table.h"
+#include "form/frames_and_tab_order.h"
+#include "qt/picture_resources.h"
+#include "qt/qt_geometry.h"
 
 namespace vortalin::bench {
 

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "race.h"
-#include "random_source.h"
+#include "core/race.h"
+#include "core/random_source.h"
 
 class QLabel;
 class QLineEdit;

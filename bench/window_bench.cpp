@@ -36,18 +36,19 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "design_state.h"
-#include "form_table.h"
-#include "application_setup.h"
-#include "main_window.h"
-#include "picture_resources.h"
+#include "core/race_rules.h"
+#include "form/design_state.h"
+#include "form/form_table.h"
+#include "qt/application_setup.h"
+#include "qt/main_window.h"
+#include "qt/picture_resources.h"
 #include "reference_window.h"
 
 namespace {
 
 using vortalin::qt::MainWindow;
 
-constexpr int courseTicks = 1522;
+constexpr std::size_t courseTicks = vortalin::rules::ticksPerCourse;
 constexpr int tickIntervalMs = 10;
 constexpr qint64 lostIntervalNs = 15'000'000;
 constexpr int tickCostSamples = 3000;

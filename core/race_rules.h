@@ -24,6 +24,12 @@ inline constexpr float rivalWrapTop = 10000;
 inline constexpr float collisionHalfWidth = 300;
 inline constexpr float collisionHalfHeight = 1000;
 
+/// Ticks from START to the tick that stops the clock, with exact positions: the strip must
+/// scroll from its start past the end of the course, and the tick that finds it past still
+/// runs. (A window that rounds positions to pixels may take a few more or fewer.)
+inline constexpr int ticksPerCourse =
+    static_cast<int>((endOfCourseTop - courseStartTop) / courseSpeed) + 2;
+
 inline constexpr Colour hitColour = 255;
 inline constexpr Colour normalColour = buttonFace;
 

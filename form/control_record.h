@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "colour.h"
+#include "core/colour.h"
 
 namespace vortalin::form {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "form_table.h"
-#include "race_state.h"
+#include "core/view_state.h"
 
 namespace vortalin::form {
 

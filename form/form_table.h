@@ -14,10 +14,6 @@ inline constexpr std::string_view impactFace = "Impact";
 inline constexpr Font impactLarge{impactFace, 27.75, 700, 0};
 inline constexpr Font impactText{impactFace, 26.25, 700, 0};
 inline constexpr Font impactTitle{impactFace, 24.0, 700, 0};
-/// Impact is a heavy face far narrower than the sans faces that stand in for it where it is
-/// missing: a stand-in is condensed to this share of its width, so the captions keep their
-/// designed proportions and "MORVANTE" fits the title's square on one line.
-inline constexpr int impactStandInWidthPercent = 58;
 
 inline constexpr Font leftArrowFont{"ＤＦ特太ゴシック体", 48.0, 700, 128};
 inline constexpr Font rightArrowFont{"ＤＨＰ特太ゴシック体", 48.0, 700, 128};

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "colour.h"
+#include "core/colour.h"
 
 namespace vortalin::form {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "layout.h"
+#include "frames_and_tab_order.h"
 
 namespace vortalin::form {
 
@@ -29,7 +29,7 @@ constexpr bool mustPrecede(const ControlRecord& a, const ControlRecord& b) {
 }
 
 inline constexpr int childWindowCount =
-    static_cast<int>(std::ranges::count_if(formTable, isChildWindow));
+    static_cast<int>(std::count_if(formTable.begin(), formTable.end(), isChildWindow));
 
 /// The rows of the child windows in one order per container, front first, that draws
 /// overlapping controls in their stacking order and visits the focusable ones in tab order:

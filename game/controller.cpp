@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "design_state.h"
+#include "form/design_state.h"
 
 namespace vortalin::game {
 

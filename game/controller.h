@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "front_end.h"
-#include "race.h"
-#include "random_source.h"
+#include "core/race.h"
+#include "core/random_source.h"
 #include "shown_race_view.h"
 
 namespace vortalin::game {

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "colour.h"
-#include "race_view.h"
+#include "core/colour.h"
+#include "core/race_view.h"
 
 namespace vortalin::game {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "front_end.h"
-#include "race_state.h"
-#include "race_view.h"
-#include "twips.h"
+#include "core/view_state.h"
+#include "core/race_view.h"
+#include "form/twips.h"
 
 namespace vortalin::game {
 

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "system_colours.h"
+#include "form/system_colours.h"
 
 namespace vortalin::qt {
 

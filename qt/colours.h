@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "colour.h"
+#include "core/colour.h"
 
 class QWidget;
 

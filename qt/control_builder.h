@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "control_record.h"
+#include "form/control_record.h"
 
 class QTimer;
 class QWidget;

@@ -10,9 +10,10 @@
 #include <QString>
 
 #include "utf8.h"
-#include "design_state.h"
-#include "form_table.h"
-#include "twips.h"
+#include "form/design_state.h"
+#include "form/form_table.h"
+#include "form/stand_in_fonts.h"
+#include "form/twips.h"
 
 namespace vortalin::qt {
 

@@ -5,7 +5,7 @@
 
 #include <QFont>
 
-#include "control_record.h"
+#include "form/control_record.h"
 
 namespace vortalin::qt {
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "course_view.h"
-#include "design_state.h"
+#include "form/design_state.h"
 #include "digits_display.h"
 #include "picture_box.h"
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "control_builder.h"
-#include "controller.h"
+#include "game/controller.h"
 #include "window_front_end.h"
 
 namespace vortalin::qt {

@@ -1,6 +1,6 @@
 #include "picture_resources.h"
 
-#include "pictures.h"
+#include "form/pictures.h"
 #include "utf8.h"
 
 // Q_INIT_RESOURCE names a function in the global namespace.

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "control_record.h"
+#include "form/control_record.h"
 
 namespace vortalin::qt {
 

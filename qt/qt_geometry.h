@@ -3,7 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "twips.h"
+#include "form/twips.h"
 
 namespace vortalin::qt {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "front_end.h"
+#include "game/front_end.h"
 
 class QMessageBox;
 class QTimer;

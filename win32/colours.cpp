@@ -1,6 +1,6 @@
 #include "colours.h"
 
-#include "system_colours.h"
+#include "form/system_colours.h"
 
 namespace vortalin::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "colour.h"
+#include "core/colour.h"
 
 namespace vortalin::win32 {
 

@@ -5,23 +5,14 @@
 #include <vector>
 
 #include "dpi.h"
-#include "form_table.h"
-#include "twips.h"
+#include "form/stand_in_fonts.h"
+#include "form/twips.h"
 #include "text.h"
 
 namespace vortalin::win32 {
 
 namespace {
 
-// Faces tried after the one the table names. For Impact: narrow heavy faces of Windows, then
-// of Debian's fonts under Wine. For the Japanese display faces: heavy Gothic faces of
-// Windows, then Noto (Debian's fonts-noto-cjk) under Wine.
-constexpr std::array<const wchar_t*, 4> latinFaces{L"Arial Narrow", L"Liberation Sans Narrow",
-                                                   L"Arial", L"Liberation Sans"};
-constexpr std::array<const wchar_t*, 7> japaneseFaces{
-    L"Yu Gothic UI", L"Yu Gothic", L"Meiryo UI", L"Meiryo", L"MS PGothic", L"MS Gothic",
-    L"Noto Sans CJK JP"};
-constexpr int shiftJisCharset = SHIFTJIS_CHARSET;
 
 LOGFONTW logFont(const std::wstring& face, const form::Font& font, int dpi) {
   LOGFONTW result{};
@@ -69,24 +60,18 @@ bool hasEveryGlyph(HFONT font, std::wstring_view text) {
 
 Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
   const MemoryDc dc(CreateCompatibleDC(nullptr));
-  std::vector<std::wstring> faces{toUtf16(font.face)};
-  if (font.charset == shiftJisCharset) {
-    faces.insert(faces.end(), japaneseFaces.begin(), japaneseFaces.end());
-  } else {
-    faces.insert(faces.end(), latinFaces.begin(), latinFaces.end());
+  const form::FaceChoice choice = form::chooseFace(font, [&](std::string_view face) {
+    const LOGFONTW candidate = logFont(toUtf16(face), font, dpi);
+    if (!isInstalled(dc.get(), candidate)) return false;
+    const Font created(CreateFontIndirectW(&candidate));
+    return created && hasEveryGlyph(created.get(), text);
+  });
+  LOGFONTW chosen = logFont(toUtf16(choice.face), font, dpi);
+  if (choice.widthPercent != 100) {
+    const Font natural(CreateFontIndirectW(&chosen));
+    chosen.lfWidth = condensedWidth(dc.get(), natural.get(), choice.widthPercent);
   }
-  for (const std::wstring& face : faces) {
-    LOGFONTW candidate = logFont(face, font, dpi);
-    if (!isInstalled(dc.get(), candidate)) continue;
-    Font created(CreateFontIndirectW(&candidate));
-    if (!created || !hasEveryGlyph(created.get(), text)) continue;
-    if (face == faces.front() || font.face != form::impactFace) return created;
-    candidate.lfWidth = condensedWidth(dc.get(), created.get(), form::impactStandInWidthPercent);
-    return Font(CreateFontIndirectW(&candidate));
-  }
-  // Nothing fits: let Windows pick its nearest match for the named face.
-  const LOGFONTW named = logFont(faces.front(), font, dpi);
-  return Font(CreateFontIndirectW(&named));
+  return Font(CreateFontIndirectW(&chosen));
 }
 
 Font createDefaultFont(int dpi) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "control_record.h"
+#include "form/control_record.h"
 #include "handles.h"
 
 namespace vortalin::win32 {

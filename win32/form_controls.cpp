@@ -4,15 +4,15 @@
 
 #include "button_painting.h"
 #include "colours.h"
-#include "design_state.h"
+#include "form/design_state.h"
 #include "fonts.h"
-#include "form_table.h"
-#include "layout.h"
+#include "form/form_table.h"
+#include "form/frames_and_tab_order.h"
 #include "startup_error.h"
-#include "system_colours.h"
+#include "form/system_colours.h"
 #include "text.h"
-#include "twips.h"
-#include "window_order.h"
+#include "form/twips.h"
+#include "form/window_order.h"
 
 namespace vortalin::win32 {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control_record.h"
+#include "form/control_record.h"
 #include "handles.h"
 #include "picture_box.h"
 #include "picture_set.h"

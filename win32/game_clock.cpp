@@ -10,8 +10,6 @@ namespace {
 
 // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, which MinGW's headers do not name yet.
 constexpr DWORD highResolutionFlag = 0x00000002;
-// Periods that one wake-up may make good; beyond this the clock has stalled.
-constexpr int maximumCatchUp = 25;
 constexpr LONGLONG hundredNanosecondsPerSecond = 10'000'000;
 
 LONGLONG counterFrequency() {
@@ -24,7 +22,7 @@ LONGLONG counterFrequency() {
 
 GameClock::GameClock(int periodMs, Timer timer)
     : counterFrequency_(counterFrequency()),
-      schedule_(counterFrequency_ * periodMs / 1000, maximumCatchUp) {
+      schedule_(counterFrequency_ * periodMs / 1000) {
   if (timer == Timer::HighResolutionIfOffered) {
     timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, highResolutionFlag, TIMER_ALL_ACCESS));
   }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "clock_schedule.h"
+#include "game/clock_schedule.h"
 #include "handles.h"
 
 namespace vortalin::win32 {
@@ -34,7 +34,7 @@ class GameClock {
   static LONGLONG counterNow();
 
   LONGLONG counterFrequency_;
-  ClockSchedule schedule_;  // in performance counter units
+  game::ClockSchedule schedule_;  // in performance counter units
   KernelHandle timer_;
   bool highResolution_ = false;
   bool running_ = false;

@@ -4,12 +4,12 @@
 
 #include "buffered_paint.h"
 #include "colours.h"
-#include "design_state.h"
+#include "form/design_state.h"
 #include "dpi.h"
-#include "form_table.h"
+#include "form/form_table.h"
 #include "startup_error.h"
 #include "text.h"
-#include "twips.h"
+#include "form/twips.h"
 #include "vortalin/identity.h"
 
 namespace vortalin::win32 {

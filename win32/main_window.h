@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "controller.h"
+#include "game/controller.h"
 #include "form_controls.h"
-#include "front_end.h"
+#include "game/front_end.h"
 #include "game_clock.h"
 #include "handles.h"
 #include "picture_set.h"

@@ -4,7 +4,7 @@
 
 #include "resource_ids.h"
 #include "startup_error.h"
-#include "twips.h"
+#include "form/twips.h"
 
 namespace vortalin::win32 {
 

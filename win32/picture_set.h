@@ -7,7 +7,7 @@
 #include <array>
 
 #include "handles.h"
-#include "pictures.h"
+#include "form/pictures.h"
 
 namespace vortalin::win32 {
 

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "digits_display.h"
-#include "japanese_interface.h"
-#include "main_window.h"
+#include "qt/digits_display.h"
+#include "app/japanese_interface.h"
+#include "qt/main_window.h"
 
 class StartupTest : public QObject {
   Q_OBJECT

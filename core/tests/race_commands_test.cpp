@@ -1,5 +1,5 @@
 #include "race_fixture.h"
-#include "race_rules.h"
+#include "core/race_rules.h"
 
 namespace vortalin::testing {
 namespace {

@@ -1,5 +1,5 @@
 #include "race_fixture.h"
-#include "race_rules.h"
+#include "core/race_rules.h"
 
 namespace vortalin::testing {
 namespace {
@@ -20,9 +20,10 @@ TEST_F(RaceCourse, CourseEndsOnTheTickAfterTheStripPassesZero) {
 }
 
 TEST_F(RaceCourse, FullCourseIs1522TicksAndTheLastTickShowsItsDisplays) {
+  static_assert(rules::ticksPerCourse == 1522);
   race.steerRight();
   race.start();
-  EXPECT_EQ(runCourse(), 1522);
+  EXPECT_EQ(runCourse(), rules::ticksPerCourse);
   EXPECT_EQ(race.distance(), 1522);
   EXPECT_EQ(model.state().distanceText, "1522");
   EXPECT_EQ(model.state().energyText, std::to_string(*race.energy()));

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "race_fixture.h"
-#include "race_rules.h"
+#include "core/race_rules.h"
 
 namespace vortalin::testing {
 namespace {

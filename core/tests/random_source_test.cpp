@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "random_source.h"
+#include "core/random_source.h"
 
 namespace vortalin {
 namespace {

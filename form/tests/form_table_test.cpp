@@ -3,9 +3,9 @@
 #include <set>
 #include <string>
 
-#include "design_state.h"
-#include "form_table.h"
-#include "window_order.h"
+#include "form/design_state.h"
+#include "form/form_table.h"
+#include "form/window_order.h"
 
 namespace vortalin::form {
 namespace {

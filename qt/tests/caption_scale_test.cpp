@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "digits_display.h"
-#include "form_table.h"
+#include "qt/digits_display.h"
+#include "form/form_table.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {

@@ -2,17 +2,17 @@
 
 #include <QTest>
 
-#include "application_setup.h"
+#include "qt/application_setup.h"
 #include "backing_store.h"
-#include "colours.h"
-#include "course_view.h"
-#include "design_state.h"
-#include "layout.h"
-#include "picture_box.h"
-#include "picture_resources.h"
-#include "race.h"
-#include "race_model.h"
-#include "qt_geometry.h"
+#include "qt/colours.h"
+#include "qt/course_view.h"
+#include "form/design_state.h"
+#include "form/frames_and_tab_order.h"
+#include "qt/picture_box.h"
+#include "qt/picture_resources.h"
+#include "core/race.h"
+#include "core/tests/race_model.h"
+#include "qt/qt_geometry.h"
 
 namespace vortalin::qt::test {
 

@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QTest>
 
-#include "application_setup.h"
+#include "qt/application_setup.h"
 #include "backing_store.h"
-#include "digits_display.h"
-#include "fonts.h"
-#include "form_table.h"
-#include "qt_geometry.h"
+#include "qt/digits_display.h"
+#include "qt/fonts.h"
+#include "form/form_table.h"
+#include "qt/qt_geometry.h"
 
 namespace vortalin::qt::test {
 

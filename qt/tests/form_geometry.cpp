@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QTextStream>
 
-#include "application_setup.h"
-#include "main_window.h"
-#include "picture_box.h"
+#include "qt/application_setup.h"
+#include "qt/main_window.h"
+#include "qt/picture_box.h"
 
 namespace {
 

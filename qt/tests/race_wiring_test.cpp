@@ -5,19 +5,20 @@
 
 #include <map>
 
-#include "colours.h"
-#include "design_state.h"
-#include "race.h"
-#include "race_model.h"
-#include "random_source.h"
-#include "qt_geometry.h"
+#include "qt/colours.h"
+#include "form/design_state.h"
+#include "core/race.h"
+#include "core/race_rules.h"
+#include "core/tests/race_model.h"
+#include "core/random_source.h"
+#include "qt/qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
 
 namespace {
 
-constexpr int ticksPerCourse = 1522;
+using rules::ticksPerCourse;
 constexpr Colour hitColour = 255;
 
 /// The same race run on an in-memory view, fed the same clicks as the window.

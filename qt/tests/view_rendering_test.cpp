@@ -10,10 +10,10 @@
 #include <utility>
 
 #include "backing_store.h"
-#include "colours.h"
-#include "course_view.h"
-#include "picture_box.h"
-#include "qt_geometry.h"
+#include "qt/colours.h"
+#include "qt/course_view.h"
+#include "qt/picture_box.h"
+#include "qt/qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {

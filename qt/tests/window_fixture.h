@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "application_setup.h"
-#include "digits_display.h"
-#include "main_window.h"
+#include "qt/application_setup.h"
+#include "qt/digits_display.h"
+#include "qt/main_window.h"
 
 namespace vortalin::qt::test {
 

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "colours.h"
-#include "design_state.h"
-#include "replay_session.h"
-#include "script.h"
-#include "qt_geometry.h"
+#include "qt/colours.h"
+#include "form/design_state.h"
+#include "tools/replay/replay_session.h"
+#include "tools/replay/script.h"
+#include "qt/qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {

@@ -5,15 +5,15 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "colours.h"
-#include "course_view.h"
-#include "fonts.h"
-#include "form_table.h"
-#include "picture_box.h"
-#include "picture_resources.h"
-#include "pictures.h"
-#include "qt_geometry.h"
-#include "utf8.h"
+#include "qt/colours.h"
+#include "qt/course_view.h"
+#include "qt/fonts.h"
+#include "form/form_table.h"
+#include "qt/picture_box.h"
+#include "qt/picture_resources.h"
+#include "form/pictures.h"
+#include "qt/qt_geometry.h"
+#include "qt/utf8.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {

@@ -1,6 +1,6 @@
 #include "replay_session.h"
 
-#include "design_state.h"
+#include "form/design_state.h"
 #include "state_json.h"
 
 namespace vortalin::replay {

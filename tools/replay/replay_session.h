@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "controller.h"
+#include "game/controller.h"
 #include "script.h"
 
 namespace vortalin::replay {

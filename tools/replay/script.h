@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "race_view.h"
+#include "core/race_view.h"
 
 namespace vortalin::replay {
 

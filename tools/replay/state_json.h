@@ -3,8 +3,8 @@
 #include <optional>
 #include <ostream>
 
-#include "race.h"
-#include "race_state.h"
+#include "core/race.h"
+#include "core/view_state.h"
 
 namespace vortalin::replay {
 

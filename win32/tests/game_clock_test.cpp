@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_clock.h"
+#include "win32/game_clock.h"
 
 namespace vortalin::win32 {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <cstdio>
 
-#include "design_state.h"
-#include "form_controls.h"
-#include "form_table.h"
-#include "main_window.h"
-#include "window_order.h"
+#include "form/design_state.h"
+#include "win32/form_controls.h"
+#include "form/form_table.h"
+#include "win32/main_window.h"
+#include "form/window_order.h"
 
 namespace {
 

@@ -10,18 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "colours.h"
-#include "controller.h"
-#include "design_state.h"
-#include "fonts.h"
-#include "form_table.h"
-#include "main_window.h"
-#include "message_loop.h"
-#include "race.h"
-#include "race_model.h"
-#include "text.h"
-#include "twips.h"
-#include "window_order.h"
+#include "win32/colours.h"
+#include "game/controller.h"
+#include "form/design_state.h"
+#include "win32/fonts.h"
+#include "form/form_table.h"
+#include "win32/main_window.h"
+#include "win32/message_loop.h"
+#include "core/race.h"
+#include "core/tests/race_model.h"
+#include "win32/text.h"
+#include "form/twips.h"
+#include "form/window_order.h"
 
 namespace vortalin::win32 {
 namespace {

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string_view>
 
-#include "replay_session.h"
-#include "script.h"
+#include "tools/replay/replay_session.h"
+#include "tools/replay/script.h"
 
 namespace {
 

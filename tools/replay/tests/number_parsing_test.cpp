@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "number_parsing.h"
+#include "tools/replay/number_parsing.h"
 
 namespace vortalin::replay {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "replay_session.h"
+#include "tools/replay/replay_session.h"
 
 namespace vortalin::replay {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "script.h"
+#include "tools/replay/script.h"
 
 namespace vortalin::replay {
 namespace {

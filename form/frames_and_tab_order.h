@@ -27,8 +27,9 @@ constexpr bool takesFocus(ControlKind kind) {
   return kind == ControlKind::CommandButton || kind == ControlKind::TextBox;
 }
 
-inline constexpr int focusableCount = static_cast<int>(std::ranges::count_if(
-    formTable, [](const ControlRecord& record) { return takesFocus(record.kind); }));
+inline constexpr int focusableCount = static_cast<int>(
+    std::count_if(formTable.begin(), formTable.end(),
+                  [](const ControlRecord& record) { return takesFocus(record.kind); }));
 
 /// The rows of the controls that take the focus, in the order the Tab key visits them.
 inline constexpr std::array<int, focusableCount> tabOrder = [] {
@@ -37,7 +38,8 @@ inline constexpr std::array<int, focusableCount> tabOrder = [] {
   for (int row = 0; row < static_cast<int>(formTable.size()); ++row) {
     if (takesFocus(formTable[row].kind)) rows[count++] = row;
   }
-  std::ranges::sort(rows, {}, [](int row) { return formTable[row].tabIndex; });
+  std::sort(rows.begin(), rows.end(),
+            [](int a, int b) { return formTable[a].tabIndex < formTable[b].tabIndex; });
   return rows;
 }();
 

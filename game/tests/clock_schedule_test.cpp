@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "clock_schedule.h"
+#include "game/clock_schedule.h"
 
-namespace vortalin::win32 {
+namespace vortalin::game {
 namespace {
 
 struct ScheduleCase {
@@ -15,9 +15,9 @@ struct ScheduleCase {
 
 class ClockScheduleTest : public ::testing::TestWithParam<ScheduleCase> {};
 
-// Period 10, at most 25 periods made good at once; started at time 1000.
+// Period 10, started at time 1000.
 TEST_P(ClockScheduleTest, RunsThePeriodsThatFellDue) {
-  ClockSchedule schedule(10, 25);
+  ClockSchedule schedule(10);
   schedule.start(1000);
   std::vector<int> due;
   for (const long long wakeUp : GetParam().wakeUps) due.push_back(schedule.takeDue(1000 + wakeUp));
@@ -38,4 +38,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace vortalin::win32
+}  // namespace vortalin::game

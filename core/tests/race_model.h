@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "race_state.h"
-#include "race_view.h"
+#include "core/view_state.h"
+#include "core/race_view.h"
 
 namespace vortalin {
 
