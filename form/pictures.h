@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "control_record.h"
@@ -10,6 +11,11 @@ struct PixelSize {
   int width = 0;
   int height = 0;
 };
+
+/// Every picture the window shows, and the number of slots a table indexed by `Picture`
+/// needs (`Picture::None` included).
+inline constexpr std::array allPictures{Picture::Course, Picture::PlayerCar, Picture::RivalCar};
+inline constexpr int pictureSlots = static_cast<int>(allPictures.back()) + 1;
 
 /// The natural size of each picture; an auto-sized box is this plus its frame.
 constexpr PixelSize pictureSize(Picture picture) {

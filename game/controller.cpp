@@ -1,32 +1,13 @@
 #include "controller.h"
 
-#include <array>
 #include <utility>
 
 #include "form/design_state.h"
 
 namespace vortalin::game {
 
-namespace {
-
-constexpr std::array buttonCommands{
-    std::pair{std::string_view{"Command1"}, Command::Start},
-    std::pair{std::string_view{"Command2"}, Command::SteerLeft},
-    std::pair{std::string_view{"Command3"}, Command::SteerRight},
-    std::pair{std::string_view{"Command4"}, Command::Stop},
-};
-
-}  // namespace
-
 const std::string_view counterFullNotice =
     "距離カウンターが上限に達しました。これ以上レースを続けられません。";
-
-std::optional<Command> commandOfControl(std::string_view controlName) {
-  for (const auto& [name, command] : buttonCommands) {
-    if (name == controlName) return command;
-  }
-  return std::nullopt;
-}
 
 Controller::Controller(FrontEnd& frontEnd, std::unique_ptr<RandomSource> random,
                        int dotsPerInch)

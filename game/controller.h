@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "form/design_state.h"
 #include "front_end.h"
 #include "core/race.h"
 #include "core/random_source.h"
@@ -11,10 +12,8 @@
 
 namespace vortalin::game {
 
-enum class Command { Start, SteerLeft, SteerRight, Stop };
-
-/// The command behind a control of the window, or none for a control that has none.
-std::optional<Command> commandOfControl(std::string_view controlName);
+using form::Command;
+using form::commandOfControl;
 
 /// What the player is told when the distance counter can count no further (UTF-8).
 extern const std::string_view counterFullNotice;

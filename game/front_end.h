@@ -29,7 +29,8 @@ class FrontEnd {
   /// The text a display shows now; the player may have typed into it.
   virtual std::string displayText(Display display) const = 0;
   virtual void setDisplayText(Display display, std::string_view text) = 0;
-  /// Tells the player something; the window stays open and usable.
+  /// Tells the player something in a notice that is modal to the window: the window takes
+  /// no input until the player closes it. One notice at a time; the race is stopped first.
   virtual void showNotice(std::string_view message) = 0;
 };
 

@@ -41,9 +41,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectHandlers() {
   for (const FormControls::Entry& entry : controls_.entries()) {
     auto* button = qobject_cast<QPushButton*>(entry.widget);
-    if (button == nullptr || !game::commandOfControl(entry.record->name)) continue;
-    const std::string_view name = entry.record->name;
-    connect(button, &QPushButton::clicked, this, [this, name] { game_->click(name); });
+    const std::optional<game::Command> command = form::commandOfControl(entry.record->name);
+    if (button == nullptr || !command) continue;
+    connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this,
           [this] { game_->clockPeriod(); });

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "form/pictures.h"
 #include "indexed_image.h"
 
 namespace vortalin::pictures {
 
-inline constexpr int carWidth = 30;
-inline constexpr int carHeight = 50;
+inline constexpr int carWidth = form::pictureSize(form::Picture::PlayerCar).width;
+inline constexpr int carHeight = form::pictureSize(form::Picture::PlayerCar).height;
 
 inline constexpr Rgb playerBody{255, 0, 0};
 inline constexpr Rgb rivalBody{0, 0, 255};

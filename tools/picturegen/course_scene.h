@@ -3,14 +3,15 @@
 #include <optional>
 #include <vector>
 
+#include "form/pictures.h"
 #include "geometry.h"
 #include "indexed_image.h"
 #include "lettering.h"
 
 namespace vortalin::pictures {
 
-inline constexpr int courseWidth = 141;
-inline constexpr int courseHeight = 2835;
+inline constexpr int courseWidth = form::pictureSize(form::Picture::Course).width;
+inline constexpr int courseHeight = form::pictureSize(form::Picture::Course).height;
 
 namespace courseColour {
 inline constexpr Rgb road{178, 178, 178};
@@ -28,7 +29,7 @@ struct RoadSpan {
     double right = 0;
 };
 
-/// The course as a continuous drawing: the colour at any point of the 141 x 2835 picture.
+/// The course as a continuous drawing: the colour at any point of the course picture.
 class CourseScene {
 public:
     CourseScene();

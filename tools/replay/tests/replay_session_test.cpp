@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/race_rules.h"
 #include "tools/replay/replay_session.h"
 
 namespace vortalin::replay {
@@ -44,8 +45,9 @@ TEST(ReplaySession, ShowBeforeStartHasEmptyEnergyAndNoDraw) {
 
 TEST(ReplaySession, RunPlaysAWholeCourseOfTicks) {
   const auto lines = play("start\nrun\n");
-  ASSERT_EQ(lines.size(), 1522u);
-  EXPECT_NE(lines.back().find(R"("distance":1522,)"), std::string::npos);
+  ASSERT_EQ(lines.size(), std::size_t{rules::ticksPerCourse});
+  const std::string distance = "\"distance\":" + std::to_string(rules::ticksPerCourse) + ",";
+  EXPECT_NE(lines.back().find(distance), std::string::npos);
   EXPECT_NE(lines.back().find(R"("clock":false,)"), std::string::npos);
   EXPECT_NE(lines.back().find(R"("strip":[0,50],)"), std::string::npos);
   EXPECT_NE(lines[1520].find(R"("clock":true,)"), std::string::npos);
