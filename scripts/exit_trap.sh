@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Adds a command to the shell's EXIT trap instead of replacing it: the latest added runs
 # first, then whatever the trap held before (the caller's own included). Sourced; defines
 # exit_trap_push.

@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # Shared by the Windows scripts: a private X server and a throwaway Wine prefix for each
 # width asked (win32 for the 32-bit program, win64 for the 64-bit build), all gone on exit.
 # Sourced; defines wine_session_start, wine_set_dpi and wine_session_cleanup, and exports
 # DISPLAY, VORTALIN_WINEPREFIX_win32 and VORTALIN_WINEPREFIX_win64 (read by
 # cmake/wine-run.sh, which runs every Wine program here), WINEPREFIX (the last prefix made),
 # WINEDEBUG and WINEDLLOVERRIDES.
+# shellcheck source=scripts/xvfb_session.sh
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 wine_run="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/cmake/wine-run.sh"
 wine_session_arches=()
@@ -17,7 +19,7 @@ wine_session_cleanup() {
   local arch prefix
   for arch in "${wine_session_arches[@]}"; do
     prefix=$(wine_prefix_of "$arch")
-    [ -n "$prefix" ] && [ -d "$prefix" ] || continue
+    if [ -z "$prefix" ] || [ ! -d "$prefix" ]; then continue; fi
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     rm -rf "$prefix"
   done
