@@ -23,6 +23,8 @@ test=(
 # The Windows program: the MinGW-w64 cross compilers, GoogleTest's source to build for
 # Windows, 64-bit Wine to run the tests on Xvfb driven by xdotool, pefile to read the 32-bit
 # program back, and fonts: Wine's own, a narrow face for Impact, Noto for Japanese text.
+# 32-bit Wine (windows_i386) runs the 32-bit program itself, where the kernel runs 32-bit
+# code (scripts/runs_i386.sh); elsewhere nothing 32-bit is installed.
 windows=(
   build-essential cmake
   g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
@@ -31,6 +33,7 @@ windows=(
   wine wine64 fonts-wine fonts-liberation fonts-noto-cjk
   xvfb xdotool x11-utils imagemagick python3-xlib python3-pefile
 )
+windows_i386=(wine32:i386)
 
 case $profile in
   play) packages=("${play[@]}") ;;
@@ -38,6 +41,15 @@ case $profile in
   windows) packages=("${windows[@]}") ;;
   *) echo "install-deps.sh: unknown profile \"$profile\" (play, test or windows)" >&2; exit 2 ;;
 esac
+add_i386=0
+if [ "$profile" = windows ]; then
+  if no_i386=$("$(dirname "$0")/runs_i386.sh"); then
+    packages+=("${windows_i386[@]}")
+    dpkg --print-foreign-architectures | grep -qx i386 || add_i386=1
+  else
+    echo "install-deps.sh: no 32-bit Wine: $no_i386"
+  fi
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -48,5 +60,6 @@ done
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+if [ "$add_i386" = 1 ]; then "${sudo_cmd[@]}" dpkg --add-architecture i386; fi
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

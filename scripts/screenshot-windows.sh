@@ -20,11 +20,11 @@ click() {
 mkdir -p docs
 for dpi in 96 144; do
   wine_set_dpi "$dpi"
-  wine "$bin/vortalin.exe" &
+  "$wine_run" win64 "$bin/vortalin.exe" &
   game=$!
   window=$(timeout 30 xdotool search --sync --name '^Form1$' | head -n1)
   sleep 0.5
-  places=$(wine "$bin/window_places.exe" | tr -d "\r")
+  places=$("$wine_run" win64 "$bin/window_places.exe" | tr -d "\r")
   click Command1
   sleep 0.3
   click Command3

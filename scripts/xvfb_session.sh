@@ -8,7 +8,8 @@ xvfb_cleanup() {
   if [ -n "${RUNTIME_DIR:-}" ]; then rm -rf "$RUNTIME_DIR"; fi
   return 0
 }
-trap xvfb_cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/exit_trap.sh"
+exit_trap_push xvfb_cleanup
 
 # Prints the programs these scripts need that are not installed; prints nothing if all are.
 xvfb_tools_missing() {

@@ -1,10 +1,13 @@
 // Prints where the running game's window and its controls lie on the screen, for the Wine
 // end-to-end test that clicks and watches by them: "NAME X Y WIDTH HEIGHT", one a line,
 // "Form1" being the window's inside and "NAME.inside" the inside of a framed picture box.
+// A last line "course TICKS MILLISECONDS" gives the course's clock ticks and the period, so
+// that the test times the course against the rules' own figure.
 #include <windows.h>
 
 #include <cstdio>
 
+#include "core/race_rules.h"
 #include "form/design_state.h"
 #include "win32/form_controls.h"
 #include "form/form_table.h"
@@ -57,5 +60,7 @@ int main() {
       print(record, ".inside", insideOnScreen(window));
     }
   }
+  std::printf("course %d %d\n", vortalin::rules::ticksPerCourse,
+              vortalin::form::findControl(vortalin::form::clockControl)->timerIntervalMs);
   return 0;
 }
