@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Release and prints the game window's figures, each beside its reference measured in
-# the same run, as a Markdown table, then a machine line. Takes about four minutes.
+# the same run, as a Markdown table, then a machine line. Takes about five minutes.
 # First the game against the reference window (bench/reference_window.cpp): CPU of the program
 # and of the X server per tick over a course, both pinned to one CPU, game and reference
 # alternating for VORTALIN_BENCH_ROUNDS rounds (at least 3); then the figures against a bare
