@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the caption scale test on an X server (Xvfb, Qt's xcb platform) at each screen scale;
 # then on settings players have: RGB subpixel antialiasing, another Qt style asked for, the
-# openbox window manager at scales 1 to 3; then with the X resource "Xft.dpi: 192", from which
-# Qt scales by 2 on its own.
+# openbox window manager at scales 1 to 3; then with the X resource Xft.dpi at 144 and 192,
+# from which Qt scales by 1.5 and 2 on its own.
 # Usage: caption_scale_xvfb.sh path/to/caption_scale_test
 # Exits 77 (skipped) when Xvfb or xrdb is not installed.
 set -uo pipefail
@@ -61,8 +61,10 @@ if command -v openbox >/dev/null 2>&1; then
 else
   echo "== openbox not installed: its runs are left out"
 fi
-echo 'Xft.dpi: 192' | xrdb -nocpp -merge || exit 1
-run "Xft.dpi: 192" VORTALIN_EXPECTED_SCALE=2
+for dpi in 144 192; do
+  echo "Xft.dpi: $dpi" | xrdb -nocpp -merge || exit 1
+  run "Xft.dpi: $dpi" VORTALIN_EXPECTED_SCALE="$(awk -v d="$dpi" 'BEGIN { print d / 96 }')"
+done
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED: ${failed[*]}"
