@@ -3,10 +3,12 @@
 # defines xvfb_tools_missing, xvfb_start, xvfb_launch, xvfb_wait_drawn, read_geometry,
 # control_rect, control_centre, and sets DISPLAY, WID.
 
+# Safe to run twice: what it has ended it forgets.
 xvfb_cleanup() {
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   if [ -n "${RUNTIME_DIR:-}" ]; then rm -rf "$RUNTIME_DIR"; fi
+  GAME_PID= XVFB_PID= RUNTIME_DIR=
   return 0
 }
 # The caller's trap as the shell quotes it ('...'), appended to ours.
