@@ -1,12 +1,16 @@
 #include "control_builder.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,6 +18,7 @@
 #include "course_view.h"
 #include "digits_display.h"
 #include "fonts.h"
+#include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/frames_and_tab_order.h"
 #include "picture_box.h"
@@ -45,12 +50,15 @@ Qt::Alignment textAlignment(form::Alignment alignment, Qt::Alignment vertical) {
 void applyCommon(QWidget& widget, const ControlRecord& record) {
   widget.setObjectName(controlObjectName(record));
   widget.setGeometry(widgetRect(record));
-  if (record.font) widget.setFont(toQFont(*record.font));
+  if (record.font) widget.setFont(toQFont(*record.font, fromUtf8(record.caption)));
   if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
 }
 
 // A push button as the classic desktop draws one: the bevel fills the whole button, and only
-// the default button (the one with the focus) gives up its outer pixel to a dark frame.
+// the default button (the one with the focus) gives up its outer pixel to a dark frame. The
+// caption is centred by its ink rather than by the font's line: a stand-in face's line can be
+// far taller than its glyphs and lie unevenly about them (Noto Sans CJK's by nearly half an
+// em), which set the arrows low enough for the bevel to cut them.
 class ClassicButton final : public QPushButton {
  public:
   using QPushButton::QPushButton;
@@ -61,6 +69,27 @@ class ClassicButton final : public QPushButton {
     if (!(option->features & QStyleOptionButton::DefaultButton)) {
       option->features &= ~QStyleOptionButton::AutoDefaultButton;
     }
+  }
+
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    if (caption.isEmpty()) return;
+    QPointF centre = QRectF(rect()).center();
+    if (option.state & QStyle::State_Sunken) {
+      centre += QPointF(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    // The outlines' bounds: Qt's tight bounding rectangle always reaches down to the baseline.
+    QPainterPath outline;
+    outline.addText(0, 0, font(), caption);
+    const QRectF ink = outline.boundingRect();
+    painter.setPen(option.palette.color(QPalette::ButtonText));
+    painter.drawText(centre - ink.center(), caption);
   }
 };
 
@@ -113,7 +142,7 @@ QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
   return label;
 }
 
-QWidget* makePictureBox(QWidget& parent, const ControlRecord& record) {
+PictureBox* makePictureBox(QWidget& parent, const ControlRecord& record) {
   const auto frame = record.border == form::Border::Sunken ? PictureBox::Frame::Sunken
                                                            : PictureBox::Frame::Plain;
   auto* box = new PictureBox(&parent, widgetRect(record), frame, form::frameWidthPixels(record),
@@ -135,12 +164,32 @@ QWidget* makeWidget(QWidget& parent, const ControlRecord& record) {
   return nullptr;
 }
 
-// The boxes in a picture box are drawn by one view over its inside, made with the first.
-CourseView& courseViewIn(PictureBox& box) {
-  if (auto* view = box.inside().findChild<CourseView*>({}, Qt::FindDirectChildrenOnly)) {
+bool isRaceBox(const ControlRecord& record) {
+  return std::ranges::any_of(form::boxControls, [&record](const form::ControlKey& key) {
+    return key.name == record.name && key.index == record.index;
+  });
+}
+
+// The race's boxes are drawn by one view over the inside of the frame that holds them, made
+// with the first of them.
+CourseView& courseViewIn(PictureBox& frame) {
+  if (auto* view = frame.inside().findChild<CourseView*>({}, Qt::FindDirectChildrenOnly)) {
     return *view;
   }
-  return *new CourseView(&box.inside(), box.inside().rect(), box.background());
+  return *new CourseView(&frame.inside(), frame.inside().rect(), frame.background());
+}
+
+PictureBox& makeRaceBox(const FormControls& controls, const ControlRecord& record) {
+  auto* frame = controls.get<PictureBox>(record.container);
+  if (frame == nullptr || record.kind != form::ControlKind::PictureBox) {
+    throw std::logic_error("the race box " + std::string(record.name) +
+                           " is not a picture box in a picture box");
+  }
+  CourseView& view = courseViewIn(*frame);
+  PictureBox& box = *makePictureBox(view, record);
+  box.lower();
+  view.addBox(box);
+  return box;
 }
 
 QTimer* makeTimer(QWidget& window, const ControlRecord& record) {
@@ -213,13 +262,15 @@ FormControls buildForm(QWidget& window) {
       controls.entries_.push_back({&record, nullptr, makeTimer(window, record)});
       continue;
     }
+    if (isRaceBox(record)) {
+      controls.entries_.push_back({&record, &makeRaceBox(controls, record), nullptr});
+      continue;
+    }
     QWidget* container = controls.widget(record.container);
-    CourseView* view = nullptr;
-    if (auto* box = qobject_cast<PictureBox*>(container)) container = view = &courseViewIn(*box);
+    if (auto* frame = qobject_cast<PictureBox*>(container)) container = &frame->inside();
     QWidget* widget = makeWidget(*container, record);
     // The table lists each container's children front to back: each new one goes behind.
     widget->lower();
-    if (view) view->addBox(*qobject_cast<PictureBox*>(widget));
     controls.entries_.push_back({&record, widget, nullptr});
   }
   setTabOrder(controls);

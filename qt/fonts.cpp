@@ -1,11 +1,12 @@
 #include "fonts.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
+#include <tuple>
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QScreen>
 #include <QString>
 
@@ -18,15 +19,6 @@
 namespace vortalin::qt {
 
 namespace {
-
-// Debian's fonts-liberation and fonts-mplus: for Impact the narrow bold sans, condensed
-// further; the heaviest M PLUS 1 for the two extra-bold Japanese Gothic faces (it has the
-// arrows).
-constexpr std::array substitutes{
-    FontSubstitute{form::impactFace, "Liberation Sans Narrow", form::impactStandInWidthPercent},
-    FontSubstitute{"ＤＦ特太ゴシック体", "M PLUS 1 Black"},
-    FontSubstitute{"ＤＨＰ特太ゴシック体", "M PLUS 1 Black"},
-};
 
 // The two displays are the only text the race redraws every tick.
 qreal largestDisplayPixelSize() {
@@ -46,6 +38,23 @@ bool isInstalled(const QString& face) {
   return answer->second;
 }
 
+// Whether the face itself has every character of the text, without Qt's fallback faces.
+bool hasEveryGlyph(const QString& face, int weight, const QString& text) {
+  static std::map<std::tuple<QString, int, QString>, bool> answers;
+  const auto [answer, added] = answers.try_emplace({face, weight, text}, false);
+  if (!added) return answer->second;
+  if (!isInstalled(face)) return false;
+  QFont font(face);
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setStyleStrategy(QFont::NoFontMerging);
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QList<uint> characters = text.toUcs4();
+  answer->second = raw.isValid() && std::ranges::all_of(characters, [&raw](uint character) {
+                     return raw.supportsCharacter(character);
+                   });
+  return answer->second;
+}
+
 qreal largestScreenRatio() {
   qreal largest = 1;
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -55,14 +64,6 @@ qreal largestScreenRatio() {
 }
 
 }  // namespace
-
-std::span<const FontSubstitute> fontSubstitutes() { return substitutes; }
-
-void registerFontSubstitutes() {
-  for (const FontSubstitute& entry : substitutes) {
-    QFont::insertSubstitution(fromUtf8(entry.face), fromUtf8(entry.substitute));
-  }
-}
 
 // Qt's FreeType engine keeps rendered glyphs up to 64 pixels only, a limit built into Qt;
 // larger glyphs are painted from their outlines on every repaint, which at a device pixel
@@ -86,13 +87,14 @@ void cacheLargeGlyphs() {
   qputenv(largestCachedGlyph, "160");
 }
 
-QFont toQFont(const form::Font& font) {
-  const QString face = fromUtf8(font.face);
-  QFont result(face);
+QFont toQFont(const form::Font& font, const QString& caption) {
+  const form::FaceChoice choice = form::chooseFace(font, [&](std::string_view face) {
+    return hasEveryGlyph(fromUtf8(face), font.weight, caption);
+  });
+  QFont result(fromUtf8(choice.face));
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
-  const auto* entry = std::ranges::find(substitutes, font.face, &FontSubstitute::face);
-  if (entry != substitutes.end() && !isInstalled(face)) result.setStretch(entry->stretch);
+  if (choice.widthPercent != 100) result.setStretch(choice.widthPercent);
   return result;
 }
 

@@ -1,26 +1,10 @@
 #pragma once
 
-#include <span>
-#include <string_view>
-
 #include <QFont>
 
 #include "form/control_record.h"
 
 namespace vortalin::qt {
-
-/// A face the window names and the installed face that stands in where it is missing,
-/// at a width (a QFont stretch, 100 = normal) that brings it close to the named face's.
-struct FontSubstitute {
-  std::string_view face;
-  std::string_view substitute;
-  int stretch = QFont::AnyStretch;
-};
-
-std::span<const FontSubstitute> fontSubstitutes();
-
-/// Registers the substitutes with Qt; a face that is installed is still used as it is.
-void registerFontSubstitutes();
 
 /// Lets the displays the race redraws each tick be drawn from rendered glyphs kept in a cache,
 /// rather than from their outlines, where a screen scales them beyond what Qt's FreeType engine
@@ -28,8 +12,9 @@ void registerFontSubstitutes();
 /// environment are kept.
 void cacheLargeGlyphs();
 
-/// The font a record asks for: its face, size in points and weight, and the substitute's
-/// width where the face is not installed.
-QFont toQFont(const form::Font& font);
+/// The font a control draws `caption` with: the face the record names where it is installed
+/// and has every glyph of the caption, else the first installed stand-in of its kind that has
+/// them, at the record's size and weight, condensed as far as the stand-in needs.
+QFont toQFont(const form::Font& font, const QString& caption = {});
 
 }  // namespace vortalin::qt

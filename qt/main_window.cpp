@@ -46,7 +46,14 @@ void MainWindow::connectHandlers() {
     connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this,
-          [this] { game_->clockPeriod(); });
+          &MainWindow::runDuePeriods);
+}
+
+// A period may stop the clock (the course's end, a full counter): the rest are not run.
+void MainWindow::runDuePeriods() {
+  for (int due = frontEnd_.takeDuePeriods(); due > 0 && frontEnd_.clockRunning(); --due) {
+    clockPeriod();
+  }
 }
 
 }  // namespace vortalin::qt

@@ -23,11 +23,15 @@ class MainWindow final : public QWidget {
   game::ShownRaceView& raceView() { return game_->view(); }
   const Race& race() const { return game_->race(); }
 
+  /// One period of the game clock, as the clock runs one for each period that falls due.
+  void clockPeriod() { game_->clockPeriod(); }
+
   /// Object name of the message that tells the player something, such as a full counter.
   static constexpr const char* noticeName = WindowFrontEnd::noticeName;
 
  private:
   void connectHandlers();
+  void runDuePeriods();
 
   FormControls controls_;
   WindowFrontEnd frontEnd_;

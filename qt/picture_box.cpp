@@ -2,9 +2,26 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace vortalin::qt {
+
+namespace {
+
+// The classic sunken border: two lines, each one logical pixel wide, so that it grows with
+// the screen's scale up to the inside (Qt's own panel is drawn in device pixels).
+void drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette) {
+  const auto line = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+  };
+  line(rect, palette.color(QPalette::Dark), palette.color(QPalette::Light));
+  line(rect.adjusted(1, 1, -1, -1), palette.color(QPalette::Shadow),
+       palette.color(QPalette::Button));
+}
+
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
                        const QColor& background)
@@ -52,7 +69,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   painter.fillRect(dirty, background_);
   if (frame_ == Frame::Sunken) {
-    qDrawWinPanel(&painter, rect(), palette(), true);
+    drawSunkenBorder(painter, rect(), palette());
   }
   if (picture_.isNull()) return;
   const QPixmap& picture = devicePicture();

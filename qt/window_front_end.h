@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include <QElapsedTimer>
+
+#include "game/clock_schedule.h"
 #include "game/front_end.h"
 
 class QMessageBox;
@@ -29,7 +32,7 @@ class WindowFrontEnd final : public game::FrontEnd {
   /// Object name of the message that tells the player something.
   static constexpr const char* noticeName = "notice";
 
-  explicit WindowFrontEnd(const Controls& controls) : controls_(controls) {}
+  explicit WindowFrontEnd(const Controls& controls);
 
   void moveBox(Box box, game::PixelPoint topLeft) override;
   void setClockRunning(bool running) override;
@@ -38,10 +41,17 @@ class WindowFrontEnd final : public game::FrontEnd {
   void setDisplayText(game::Display display, std::string_view text) override;
   void showNotice(std::string_view message) override;
 
+  /// The clock's periods that have fallen due since the last call, on an absolute schedule
+  /// from the moment it was started: a late wake-up of its timer loses none. 0 while it is off.
+  int takeDuePeriods();
+  bool clockRunning() const;
+
  private:
   DigitsDisplay& display(game::Display display) const;
 
   Controls controls_;
+  QElapsedTimer sinceCreation_;
+  game::ClockSchedule schedule_;  // in nanoseconds of `sinceCreation_`
   QMessageBox* notice_ = nullptr;
 };
 

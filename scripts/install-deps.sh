@@ -12,13 +12,14 @@ profile=${1:-test}
 play=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  fonts-liberation fonts-mplus fontconfig
+  fonts-liberation fonts-noto-cjk fontconfig
 )
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpng-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils
   desktop-file-utils appstream dpkg-dev file python3-xlib
   clang libclang-rt-14-dev
+  stress-ng openbox
 )
 # The Windows program: the MinGW-w64 cross compilers, GoogleTest's source to build for
 # Windows, 64-bit Wine to run the tests on Xvfb driven by xdotool, pefile to read the 32-bit

@@ -25,13 +25,13 @@ start_xy=$(on_screen "$(control_centre Command1)")
 right_xy=$(on_screen "$(control_centre Command3)")
 # shellcheck disable=SC2086
 xdotool mousemove --window "$WID" $start_xy click 1
-sleep 0.3
 # shellcheck disable=SC2086
 xdotool mousemove --window "$WID" $right_xy click 1
 # Back and forth with the keyboard, which shows the focus on the right arrow.
 xdotool windowfocus --sync "$WID"
 xdotool key --window "$WID" shift+Tab Tab
 xdotool mousemove 0 0
+# The moment of the picture: a little over a second of the race.
 sleep 1.4
 mkdir -p docs
 import -window "$WID" "$out"

@@ -1,11 +1,14 @@
 # Shared by the Xvfb scripts: a private X server, the game on it, the places of its
-# controls, and cleanup on exit. Sourced; defines xvfb_tools_missing, xvfb_start,
-# xvfb_launch, read_geometry, control_rect, control_centre, and sets DISPLAY, WID.
+# controls, and cleanup on exit, run before whatever EXIT trap the caller had set. Sourced;
+# defines xvfb_tools_missing, xvfb_start, xvfb_launch, xvfb_wait_drawn, read_geometry,
+# control_rect, control_centre, and sets DISPLAY, WID.
 
+# Safe to run twice: what it has ended it forgets.
 xvfb_cleanup() {
   if [ -n "${GAME_PID:-}" ]; then kill "$GAME_PID" 2>/dev/null || true; wait "$GAME_PID" 2>/dev/null || true; fi
   if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   if [ -n "${RUNTIME_DIR:-}" ]; then rm -rf "$RUNTIME_DIR"; fi
+  GAME_PID= XVFB_PID= RUNTIME_DIR=
   return 0
 }
 source "$(dirname "${BASH_SOURCE[0]}")/exit_trap.sh"
@@ -41,15 +44,39 @@ xvfb_start() {
   export DISPLAY=":$n"
 }
 
-# Starts the game on the X server and waits for its window; sets WID.
+# Starts the game on the X server and waits until its window is drawn; sets WID. With
+# GAME_OUTPUT set, the game's standard output and error go to that file.
 xvfb_launch() {
   RUNTIME_DIR=$(mktemp -d)
   chmod 0700 "$RUNTIME_DIR"
-  QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$1" &
+  if [ -n "${GAME_OUTPUT:-}" ]; then
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$1" >"$GAME_OUTPUT" 2>&1 &
+  else
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$1" &
+  fi
   GAME_PID=$!
-  WID=$(timeout 20 xdotool search --sync --name '^Form1$' | head -n1)
+  WID=$(timeout 20 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name '^Form1$' |
+        head -n1)
   [ -n "$WID" ] || { echo "the game's window Form1 did not appear" >&2; return 1; }
-  sleep 0.5  # let the first frame be drawn
+  xvfb_wait_drawn
+}
+
+# Waits until the window WID shows more than one colour and looks the same twice in a row.
+xvfb_wait_drawn() {
+  local shot previous='' now colours
+  shot=$(mktemp --suffix=.png)
+  for _ in $(seq 200); do
+    if import -window "$WID" "$shot" 2>/dev/null; then
+      now=$(convert "$shot" -depth 8 rgb:- | md5sum)
+      colours=$(convert "$shot" -format '%k' info:)
+      if [ "$colours" -gt 1 ] && [ "$now" = "$previous" ]; then rm -f "$shot"; return 0; fi
+      previous=$now
+    fi
+    sleep 0.05
+  done
+  rm -f "$shot"
+  echo "the game's window was not drawn within 20 s" >&2
+  return 1
 }
 
 # Reads the controls' places from the geometry tool (lines "NAME X Y WIDTH HEIGHT").

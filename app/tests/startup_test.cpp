@@ -1,4 +1,11 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <stdexcept>
+
 #include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryFile>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -6,6 +13,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "qt/application_setup.h"
 #include "qt/digits_display.h"
 #include "app/japanese_interface.h"
 #include "qt/main_window.h"
@@ -39,6 +47,34 @@ class StartupTest : public QObject {
     QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text2")->text(), QString("0"));
     QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text1")->text(),
              QString("1000"));
+  }
+
+  // Any failure while the window is built, not only a broken picture, is told in a message
+  // box and on standard error, and the program ends with status 1.
+  void aFailureAtStartUpIsToldAndEndsWithStatusOne() {
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->text();
+        box->accept();
+      }
+    });
+    closer.start(10);
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    std::fflush(stderr);
+    const int savedStderr = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    const int status = vortalin::qt::runWindow(
+        []() -> std::unique_ptr<QWidget> { throw std::runtime_error("no window today"); });
+    std::fflush(stderr);
+    dup2(savedStderr, STDERR_FILENO);
+    close(savedStderr);
+    QCOMPARE(status, 1);
+    QCOMPARE(shown, QStringLiteral("no window today"));
+    errors.seek(0);
+    QCOMPARE(errors.readAll(), QByteArray("vortalin: no window today\n"));
   }
 };
 

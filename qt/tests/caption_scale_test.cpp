@@ -1,13 +1,16 @@
-// Every caption and display of the window is drawn at the screen's scale. Run once per scale:
-// QT_SCALE_FACTOR, or an X server whose Xft.dpi makes Qt scale on its own; the device pixel
-// ratio the run must have is VORTALIN_EXPECTED_SCALE (default: QT_SCALE_FACTOR, else 1).
+// Every caption, display and frame of the window is drawn at the screen's scale. Run once per
+// scale: QT_SCALE_FACTOR, or an X server whose Xft.dpi makes Qt scale on its own; the device
+// pixel ratio the run must have is VORTALIN_EXPECTED_SCALE (default: QT_SCALE_FACTOR, else 1).
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+#include <QtMath>
 
 #include <memory>
 
 #include "qt/digits_display.h"
+#include "qt/picture_box.h"
 #include "form/form_table.h"
 #include "window_fixture.h"
 
@@ -41,8 +44,9 @@ Qt::Alignment horizontalAlignmentOf(const QWidget& widget) {
   return Qt::AlignHCenter;
 }
 
-/// The pixels of the text colour that the caption adds: frames, bevels and focus marks are
-/// drawn alike with and without it. Drawn at the window's scale, or at scale 1.
+/// The pixels near the text colour's brightness that the caption adds (subpixel antialiasing
+/// tints a glyph's edges): frames, bevels and focus marks are drawn alike with and without it.
+/// Drawn at the window's scale, or at scale 1.
 struct Ink {
   int pixels = 0;
   QRect bounds;
@@ -63,8 +67,7 @@ Ink captionInk(QWidget& widget, bool atScaleOne) {
   setCaption(widget, caption);
   const QColor colour = widget.palette().color(widget.foregroundRole());
   const auto near = [&colour](QRgb pixel) {
-    return qAbs(qRed(pixel) - colour.red()) <= 64 && qAbs(qGreen(pixel) - colour.green()) <= 64 &&
-           qAbs(qBlue(pixel) - colour.blue()) <= 64;
+    return qAbs(qGray(pixel) - qGray(colour.rgb())) <= 64;
   };
   Ink ink;
   for (int y = 0; y < with.height(); ++y) {
@@ -76,6 +79,22 @@ Ink captionInk(QWidget& widget, bool atScaleOne) {
     }
   }
   return ink;
+}
+
+// Device pixels from the outer edge inwards, along `step`, that show the sunken border's dark
+// lines (grey outside, black inside): the first must be grey and the last black.
+int darkBorderDepth(const QImage& image, QPoint from, QPoint step) {
+  const QPalette colours = QApplication::palette();
+  const QColor outer = colours.color(QPalette::Dark);
+  const QColor inner = colours.color(QPalette::Shadow);
+  int depth = 0;
+  for (QPoint at = from; image.rect().contains(at); at += step, ++depth) {
+    const QColor colour = image.pixelColor(at);
+    if (colour != outer && colour != inner) break;
+    if (depth == 0 && colour != outer) return -1;
+  }
+  const QPoint last = from + step * (depth - 1);
+  return depth > 0 && image.pixelColor(last) == inner ? depth : -1;
 }
 
 QRect scaled(const QRect& rect, qreal scale) {
@@ -95,6 +114,13 @@ class CaptionScaleTest : public QObject {
   // aligned to (the title read "IORVANTI", the address lost its end).
   void captionsAreDrawnWholeAtTheScreensScale_data();
   void captionsAreDrawnWholeAtTheScreensScale();
+  // A button's caption lies whole inside its bevel and centred on it as a classic button
+  // centres it (the arrows came from a fallback face, cut flat by the bevel and 6 px low).
+  void buttonCaptionsAreCentredInsideTheBevel_data();
+  void buttonCaptionsAreCentredInsideTheBevel();
+  // The course frame's sunken border is two design pixels at every scale: at scales 2 and 3
+  // it stayed two device pixels, with a band of button face between it and the course.
+  void courseFrameBorderGrowsWithTheScale();
 
  private:
   std::unique_ptr<MainWindow> window_;
@@ -148,6 +174,49 @@ void CaptionScaleTest::captionsAreDrawnWholeAtTheScreensScale() {
   if (!(alignment & Qt::AlignRight)) {
     QVERIFY2(drawn.bounds.right() < inside.right(), qPrintable("cut on the right: " + where));
   }
+}
+
+void CaptionScaleTest::buttonCaptionsAreCentredInsideTheBevel_data() {
+  QTest::addColumn<QString>("name");
+  for (const form::ControlRecord& record : form::formTable) {
+    if (record.kind == ControlKind::CommandButton) {
+      QTest::newRow(record.name.data()) << controlObjectName(record);
+    }
+  }
+}
+
+void CaptionScaleTest::buttonCaptionsAreCentredInsideTheBevel() {
+  QFETCH(QString, name);
+  auto& button = *window_->findChild<QPushButton*>(name);
+  // Not the focused one, whose focus rectangle lies close around the caption.
+  window_->controls().widget("Text1")->setFocus();
+  const qreal scale = window_->devicePixelRatioF();
+  const Ink ink = captionInk(button, false);
+  const QSize size = button.size() * scale;
+  const int bevel = qCeil(2 * scale);
+  const QString where = QStringLiteral("ink in rows %1..%2 of 0..%3, columns %4..%5 of 0..%6")
+                            .arg(ink.bounds.top()).arg(ink.bounds.bottom()).arg(size.height() - 1)
+                            .arg(ink.bounds.left()).arg(ink.bounds.right()).arg(size.width() - 1);
+  // A clear pixel between the ink and the bevel on every side.
+  const int margin = bevel + 1;
+  const QRect clear = QRect(QPoint(0, 0), size).adjusted(margin, margin, -margin, -margin);
+  QVERIFY2(clear.contains(ink.bounds), qPrintable("touches the bevel: " + where));
+  const qreal offset = (ink.bounds.top() + ink.bounds.bottom() + 1) / 2.0 - size.height() / 2.0;
+  QVERIFY2(qAbs(offset) <= scale,
+           qPrintable(QStringLiteral("%1 px off centre: %2").arg(offset).arg(where)));
+}
+
+void CaptionScaleTest::courseFrameBorderGrowsWithTheScale() {
+  auto& frame = *window_->controls().get<PictureBox>("Picture1");
+  const qreal scale = window_->devicePixelRatioF();
+  const QImage image = frame.grab().toImage();
+  // Where the course strip's own margin shows its background, next to the border.
+  const int beside = qCeil(2 * scale) + 1;
+  const int fromLeft = darkBorderDepth(image, {0, image.height() / 2}, {1, 0});
+  const int fromTop = darkBorderDepth(image, {beside, 0}, {0, 1});
+  const QString depths = QStringLiteral("%1 px on the left, %2 px at the top at scale %3")
+                             .arg(fromLeft).arg(fromTop).arg(scale);
+  QVERIFY2(qAbs(fromLeft - 2 * scale) < 1 && qAbs(fromTop - 2 * scale) < 1, qPrintable(depths));
 }
 
 }  // namespace vortalin::qt::test

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs the caption scale test on an X server (Xvfb, Qt's xcb platform) at each screen scale,
-# then with the X resource "Xft.dpi: 192", from which Qt scales by 2 on its own.
+# Runs the caption scale test on an X server (Xvfb, Qt's xcb platform) at each screen scale;
+# then on settings players have: RGB subpixel antialiasing, another Qt style asked for, the
+# openbox window manager at scales 1 to 3; then with the X resource Xft.dpi at 144 and 192,
+# from which Qt scales by 1.5 and 2 on its own.
 # Usage: caption_scale_xvfb.sh path/to/caption_scale_test
 # Exits 77 (skipped) when Xvfb or xrdb is not installed.
 set -uo pipefail
@@ -27,8 +29,42 @@ run() {  # NAME, then the environment of one run
 for scale in 1 1.25 1.5 2 3; do
   run "QT_SCALE_FACTOR=$scale" QT_SCALE_FACTOR="$scale"
 done
-echo 'Xft.dpi: 192' | xrdb -nocpp -merge || exit 1
-run "Xft.dpi: 192" VORTALIN_EXPECTED_SCALE=2
+
+subpixel=$RUNTIME_DIR/fonts.conf
+cat >"$subpixel" <<'XML'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="rgba" mode="assign"><const>rgb</const></edit>
+  </match>
+</fontconfig>
+XML
+run "rgba rgb, QT_SCALE_FACTOR=1" FONTCONFIG_FILE="$subpixel"
+run "rgba rgb, QT_SCALE_FACTOR=2" FONTCONFIG_FILE="$subpixel" QT_SCALE_FACTOR=2
+run "QT_STYLE_OVERRIDE=Fusion" QT_STYLE_OVERRIDE=Fusion
+
+if command -v openbox >/dev/null 2>&1; then
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  for scale in 1 2 3; do
+    run "openbox, QT_SCALE_FACTOR=$scale" QT_SCALE_FACTOR="$scale"
+  done
+  kill "$wm"
+  wait "$wm" 2>/dev/null
+else
+  echo "== openbox not installed: its runs are left out"
+fi
+for dpi in 144 192; do
+  echo "Xft.dpi: $dpi" | xrdb -nocpp -merge || exit 1
+  run "Xft.dpi: $dpi" VORTALIN_EXPECTED_SCALE="$(awk -v d="$dpi" 'BEGIN { print d / 96 }')"
+done
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED: ${failed[*]}"

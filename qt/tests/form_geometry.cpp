@@ -1,8 +1,10 @@
 // Prints where the window's inside and each of its controls lie, in logical pixels from the
 // top-left corner of the window's inside: "NAME X Y WIDTH HEIGHT", one a line, plus the
-// inside of each framed picture box as "NAME.inside". The Xvfb scripts click and crop by these lines.
+// inside of each framed picture box as "NAME.inside", and the clock's period as
+// "NAME.interval_ms MS". The Xvfb scripts click, crop and time by these lines.
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 
 #include "qt/application_setup.h"
 #include "qt/main_window.h"
@@ -25,6 +27,9 @@ int main(int argc, char* argv[]) {
   vortalin::qt::MainWindow window;
   QTextStream out(stdout);
   for (const auto& entry : window.controls().entries()) {
+    if (entry.timer != nullptr) {
+      out << entry.timer->objectName() << ".interval_ms " << entry.timer->interval() << '\n';
+    }
     QWidget* widget = entry.widget;
     if (widget == nullptr) continue;
     const QPoint origin = widget == &window ? QPoint(0, 0) : widget->mapTo(&window, QPoint(0, 0));

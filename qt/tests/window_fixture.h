@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,8 +26,6 @@ inline void click(const MainWindow& window, const char* name) {
 }
 
 /// One period of the game clock, delivered at once instead of after 10 ms.
-inline void tick(const MainWindow& window) {
-  QMetaObject::invokeMethod(&clock(window), "timeout", Qt::DirectConnection);
-}
+inline void tick(MainWindow& window) { window.clockPeriod(); }
 
 }  // namespace vortalin::qt::test
