@@ -22,13 +22,13 @@ ARROWS = "\u2190\u2192"
 
 def subsetted(font, text):
     options = subset.Options()
-    options.flavor = "woff2"
     options.layout_features = []
     options.name_IDs = [0, 1, 2, 3, 4, 5, 6]
     options.notdef_outline = True
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=text)
     subsetter.subset(font)
+    font.flavor = "woff2"
     return font
 
 

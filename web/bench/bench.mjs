@@ -13,12 +13,14 @@ import { launchBrowser, openPage, pagePath } from '../tests/browser.js';
 const courseMs = 15220;
 const rounds = Number(process.env.VORTALIN_BENCH_ROUNDS || 3);
 const barePage = `<!DOCTYPE html><html><body style="margin:0">
-<input id="text" style="position:absolute;left:8px;top:136px;width:89px;height:46px;font:bold 35px sans-serif;text-align:right">
+<input id="text" value="0" style="position:absolute;left:8px;top:136px;width:89px;height:46px;font:bold 35px sans-serif;text-align:right">
 <canvas id="view" width="141" height="301" style="position:absolute;left:138px;top:10px"></canvas>
 <script>
 const text = document.getElementById('text');
 const context = document.getElementById('view').getContext('2d', { alpha: false });
 let frame = 0;
+context.fillStyle = '#b2b2b2';
+context.fillRect(0, 0, 141, 301);
 window.run = () => new Promise((done) => {
   const start = performance.now();
   const step = () => {

@@ -3,11 +3,10 @@ const ratio = () => window.devicePixelRatio || 1;
 const dotsPerInch = () => Math.round(96 * ratio());
 
 async function start() {
-  const game = await loadGame();
+  const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
+  const [game, pictures] = await Promise.all([loadGame(), loadPictures(pictureUrls)]);
   game.open(dotsPerInch());
   let layout = game.layout(dotsPerInch());
-  const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
-  const [pictures] = await Promise.all([loadPictures(pictureUrls), document.fonts.ready]);
   document.title = layout.title;
   const page = buildWindow(document.getElementById('window'), layout, ratio());
   const course = new CourseView(page.canvas, pictures);

@@ -59,6 +59,7 @@ export async function openPage(browser, url, { ratio = 1 } = {}) {
   await page.setViewport({ width: 400, height: 420, deviceScaleFactor: ratio });
   await page.goto(url);
   await page.waitForSelector('#Command1');
+  await page.evaluate(() => document.fonts.ready);
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
   return page;
 }
