@@ -45,8 +45,6 @@ int vortalin_click(const char* controlName, double now) {
 
 int vortalin_run_periods(int count) { return game->runPeriods(count); }
 
-double vortalin_next_due() { return static_cast<double>(game->nextDue()) / 1000.0; }
-
 unsigned vortalin_take_changes() { return game->frontEnd().takeChanges(); }
 
 int vortalin_box_x(int box) { return game->frontEnd().boxPlace(static_cast<vortalin::Box>(box)).x; }

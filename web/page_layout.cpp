@@ -11,6 +11,7 @@
 #include "form/twips.h"
 #include "form/window_order.h"
 #include "json_writer.h"
+#include "web_front_end.h"
 
 namespace vortalin::web {
 
@@ -124,6 +125,16 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
   json.close('}');
 }
 
+// The bits of what changed since the page last looked.
+void writeChanges(JsonWriter& json) {
+  json.key("changes").open('{');
+  const auto bit = [](Change change) { return static_cast<int>(change); };
+  json.member("boxes", bit(BoxesMoved)).member("clock", bit(ClockSwitched));
+  json.member("colour", bit(ColourChanged)).member("energyText", bit(EnergyText));
+  json.member("distanceText", bit(DistanceText)).member("notice", bit(NoticeShown));
+  json.close('}');
+}
+
 void writePalette(JsonWriter& json) {
   json.key("palette").open('{');
   json.member("face", cssColour(classicPalette.buttonFace));
@@ -170,6 +181,7 @@ std::string pageLayoutJson(int dotsPerInch) {
   json.member("icon", form::pictureFile(window.picture));
   json.member("clockPeriodMs", form::findControl(form::clockControl)->timerIntervalMs);
   writePalette(json);
+  writeChanges(json);
   json.key("controls").open('[');
   for (int row : form::windowOrder) writeControl(json, row, dotsPerInch);
   json.close(']');

@@ -26,8 +26,6 @@ class WebGame {
 
   WebFrontEnd& frontEnd() { return frontEnd_; }
   const game::Controller& controller() const { return controller_; }
-  /// Microseconds of the next due period, while the clock runs.
-  long long nextDue() const { return schedule_.nextDue(); }
 
  private:
   WebFrontEnd frontEnd_;

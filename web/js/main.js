@@ -16,6 +16,7 @@ async function start() {
   const placeOf = (box) => ({ x: game.boxX(box), y: game.boxY(box) });
 
   const show = () => {
+    const Change = layout.changes;
     const changes = game.takeChanges();
     if (changes & Change.colour) {
       document.documentElement.style.setProperty('--window-colour', game.windowColour());

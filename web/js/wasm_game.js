@@ -12,7 +12,6 @@ export async function loadGame() {
     takeDue: fn('take_due', 'number', ['number', 'number']),
     runPeriods: fn('run_periods', 'number', ['number']),
     click: fn('click', 'number', ['string', 'number']),
-    nextDue: fn('next_due', 'number'),
     takeChanges: fn('take_changes', 'number'),
     boxX: fn('box_x', 'number', ['number']),
     boxY: fn('box_y', 'number', ['number']),
@@ -24,8 +23,3 @@ export async function loadGame() {
     state: () => JSON.parse(state()),
   };
 }
-
-// What changed since the page last looked, as the game reports it.
-export const Change = {
-  boxes: 1, clock: 2, colour: 4, energyText: 8, distanceText: 16, notice: 32,
-};
