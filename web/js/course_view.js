@@ -26,15 +26,23 @@ function enlarged(image, width, height) {
 }
 
 export class CourseView {
+  /// `pictures` resolves to the decoded pictures by file name; until then the view draws
+  /// nothing, and then what it was last asked to.
   constructor(canvas, pictures) {
     this.canvas = canvas;
-    this.pictures = pictures;
     this.context = canvas.getContext('2d', { alpha: false });
     this.boxes = [];
+    pictures.then((decoded) => {
+      this.pictures = decoded;
+      if (this.layout) this.setLayout(this.layout);
+      if (this.placeOf) this.draw(this.placeOf);
+    });
   }
 
   /// Takes the boxes' sizes, colours and pictures at a new density.
   setLayout(layout) {
+    this.layout = layout;
+    if (!this.pictures) return;
     const controls = new Map(layout.controls.map((control) => [control.id, control]));
     this.background = controls.get(layout.courseFrame).background;
     this.boxes = layout.boxes.map(({ box, id }) => {
@@ -53,6 +61,8 @@ export class CourseView {
 
   /// Draws every box at its place, `placeOf(box)` giving its top-left corner.
   draw(placeOf) {
+    this.placeOf = placeOf;
+    if (!this.pictures) return;
     const { context, canvas } = this;
     context.fillStyle = this.background;
     context.fillRect(0, 0, canvas.width, canvas.height);

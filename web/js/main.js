@@ -3,8 +3,12 @@ const ratio = () => window.devicePixelRatio || 1;
 const dotsPerInch = () => Math.round(96 * ratio());
 
 async function start() {
+  // The fonts and pictures are decoded while the wasm starts; the window does not wait for
+  // the pictures, the course shows them once they are ready.
+  for (const face of document.fonts) face.load();
   const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
-  const [game, pictures] = await Promise.all([loadGame(), loadPictures(pictureUrls)]);
+  const pictures = loadPictures(pictureUrls);
+  const game = await loadGame();
   game.open(dotsPerInch());
   let layout = game.layout(dotsPerInch());
   document.title = layout.title;
