@@ -37,7 +37,9 @@ const char* vortalin_layout(int dotsPerInch) {
 
 void vortalin_set_dots_per_inch(int dotsPerInch) { game->setDotsPerInch(dotsPerInch); }
 
-int vortalin_take_due(double now, int hidden) { return game->takeDue(microseconds(now), hidden != 0); }
+int vortalin_take_due(double now, int hidden) {
+  return game->takeDue(microseconds(now), hidden != 0);
+}
 
 int vortalin_click(const char* controlName, double now) {
   return game->click(controlName, microseconds(now)) ? 1 : 0;

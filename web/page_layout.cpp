@@ -20,7 +20,8 @@ namespace {
 using form::ControlRecord;
 
 int scaled(int designPixels, int dotsPerInch) {
-  return static_cast<int>(std::lround(designPixels * dotsPerInch / double(form::designDotsPerInch)));
+  const double scale = double(dotsPerInch) / form::designDotsPerInch;
+  return static_cast<int>(std::lround(designPixels * scale));
 }
 
 const char* kindName(form::ControlKind kind) {

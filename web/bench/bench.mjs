@@ -13,7 +13,8 @@ import { launchBrowser, openPage, pagePath } from '../tests/browser.js';
 const courseMs = 15220;
 const rounds = Number(process.env.VORTALIN_BENCH_ROUNDS || 3);
 const barePage = `<!DOCTYPE html><html><body style="margin:0">
-<input id="text" value="0" style="position:absolute;left:8px;top:136px;width:89px;height:46px;font:bold 35px sans-serif;text-align:right">
+<input id="text" value="0" style="position:absolute;left:8px;top:136px;width:89px;height:46px;
+  font:bold 35px sans-serif;text-align:right">
 <canvas id="view" width="141" height="301" style="position:absolute;left:138px;top:10px"></canvas>
 <script>
 const text = document.getElementById('text');
@@ -165,10 +166,14 @@ server.close();
 const page = readFileSync(pagePath);
 console.log(`browser edition in Chromium, ${rounds} rounds; CPU of the renderer and GPU processes`);
 row('figure', 'vortalin', 'bare page', 'goal');
-game.forEach((run, i) => row(`CPU per course, round ${i + 1} (s)`, run.cpu.toFixed(2), bare[i].cpu.toFixed(2),
-  `ratio ${(run.cpu / bare[i].cpu).toFixed(2)}`));
+game.forEach((run, i) => row(`CPU per course, round ${i + 1} (s)`, run.cpu.toFixed(2),
+  bare[i].cpu.toFixed(2), `ratio ${(run.cpu / bare[i].cpu).toFixed(2)}`));
 const ratio = median(game.map((run, i) => run.cpu / bare[i].cpu));
 row('CPU per course, median ratio', ratio.toFixed(2), '1.00', '<= 1.1');
-row('navigation start to first frame, file:// (ms)', firstFrames.gameFile.toFixed(0), firstFrames.bareFile.toFixed(0), '<= 300');
-row('navigation start to first frame, 127.0.0.1 (ms)', firstFrames.gameServed.toFixed(0), firstFrames.bareServed.toFixed(0), '<= 300');
-row('page size gzipped (KB)', (gzipSync(page, { level: 9 }).length / 1024).toFixed(1), (gzipSync(barePage).length / 1024).toFixed(1), '<= 150');
+const ms = (value) => value.toFixed(0);
+row('navigation start to first frame, file:// (ms)', ms(firstFrames.gameFile),
+  ms(firstFrames.bareFile), '<= 300');
+row('navigation start to first frame, 127.0.0.1 (ms)', ms(firstFrames.gameServed),
+  ms(firstFrames.bareServed), '<= 300');
+const kilobytes = (bytes) => (gzipSync(bytes, { level: 9 }).length / 1024).toFixed(1);
+row('page size gzipped (KB)', kilobytes(page), kilobytes(barePage), '<= 150');
