@@ -157,3 +157,5 @@ cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo
 echo "machine: $cpu, $(nproc) cores; Qt $(value qt_version <<<"$info"); platform plugins xcb" \
      "(Xvfb 1280x1024x24) and offscreen; $(uname -sr)"
+
+scripts/bench-web.sh

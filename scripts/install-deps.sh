@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages vortalin needs. Safe to run again: it installs only what is
 # missing.
-# Usage: scripts/install-deps.sh [play|test|windows]
+# Usage: scripts/install-deps.sh [play|test|windows|web]
 #   play     what building and running the game and the replay runner needs
-#   test     that, and everything the tests, benchmarks and packaging checks need (the default)
+#   test     that, and everything the tests, benchmarks and packaging checks need (the default),
+#            the browser edition's included
 #   windows  what building the Windows program and its checks and tests need
 #            (scripts/test-windows.sh)
+#   web      what building the browser edition and testing it in Chromium needs
+#            (scripts/play-web.sh, scripts/test-web.sh)
 set -euo pipefail
 profile=${1:-test}
 
@@ -35,12 +38,24 @@ windows=(
   xvfb xdotool x11-utils imagemagick python3-xlib python3-pefile
 )
 windows_i386=(wine32:i386)
+# The browser edition: Debian's emscripten (clang 14, binaryen), fontTools and Brotli to subset
+# the fonts into WOFF2 from Debian's font files, and Chromium for the tests. emscripten depends
+# on the nodejs package: a Node.js already installed from NodeSource's nodejs package satisfies
+# it, so apt keeps that one and its npm; Debian's npm is added only where no npm is installed.
+# puppeteer-core comes from npm (web/package-lock.json) and downloads no browser.
+web=(
+  build-essential cmake
+  emscripten python3-fonttools python3-brotli fonts-liberation fonts-noto-cjk
+  chromium
+)
+command -v npm >/dev/null 2>&1 || web+=(npm)
 
 case $profile in
   play) packages=("${play[@]}") ;;
-  test) packages=("${play[@]}" "${test[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}" "${web[@]}") ;;
   windows) packages=("${windows[@]}") ;;
-  *) echo "install-deps.sh: unknown profile \"$profile\" (play, test or windows)" >&2; exit 2 ;;
+  web) packages=("${web[@]}") ;;
+  *) echo "install-deps.sh: unknown profile \"$profile\" (play, test, windows or web)" >&2; exit 2 ;;
 esac
 add_i386=0
 if [ "$profile" = windows ]; then

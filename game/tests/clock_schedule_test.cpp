@@ -11,6 +11,7 @@ struct ScheduleCase {
   const char* name;
   std::vector<long long> wakeUps;  // times after the start; the period is 10
   std::vector<int> due;            // periods due at each
+  bool everyPeriod = false;        // asked for every period due, however many
 };
 
 class ClockScheduleTest : public ::testing::TestWithParam<ScheduleCase> {};
@@ -20,7 +21,10 @@ TEST_P(ClockScheduleTest, RunsThePeriodsThatFellDue) {
   ClockSchedule schedule(10);
   schedule.start(1000);
   std::vector<int> due;
-  for (const long long wakeUp : GetParam().wakeUps) due.push_back(schedule.takeDue(1000 + wakeUp));
+  for (const long long wakeUp : GetParam().wakeUps) {
+    const long long now = 1000 + wakeUp;
+    due.push_back(GetParam().everyPeriod ? schedule.takeAllDue(now) : schedule.takeDue(now));
+  }
   EXPECT_EQ(due, GetParam().due);
 }
 
@@ -34,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"LateIsMadeGood", {45, 50, 60}, {4, 1, 1}},
         // Past 25 periods the clock has stalled: one period, and a fresh schedule from then.
         ScheduleCase{"StallStartsAfresh", {500, 505, 510}, {1, 0, 1}},
-        ScheduleCase{"LongestCatchUp", {250, 260}, {25, 1}}),
+        ScheduleCase{"LongestCatchUp", {250, 260}, {25, 1}},
+        // A hidden page's timer wakes about once a second: the gap is made good in full.
+        ScheduleCase{"EveryPeriodAfterALongGap", {505, 510, 515}, {50, 1, 0}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,197 @@
+#include "page_layout.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "classic_palette.h"
+#include "form/design_state.h"
+#include "form/frames_and_tab_order.h"
+#include "form/pictures.h"
+#include "form/stand_in_fonts.h"
+#include "form/twips.h"
+#include "form/window_order.h"
+#include "json_writer.h"
+#include "web_front_end.h"
+
+namespace vortalin::web {
+
+namespace {
+
+using form::ControlRecord;
+
+int scaled(int designPixels, int dotsPerInch) {
+  const double scale = double(dotsPerInch) / form::designDotsPerInch;
+  return static_cast<int>(std::lround(designPixels * scale));
+}
+
+const char* kindName(form::ControlKind kind) {
+  switch (kind) {
+    case form::ControlKind::CommandButton: return "button";
+    case form::ControlKind::TextBox: return "text";
+    case form::ControlKind::Label: return "label";
+    case form::ControlKind::PictureBox: return "picture";
+    case form::ControlKind::Window: return "window";
+    case form::ControlKind::Timer: break;
+  }
+  return "timer";
+}
+
+// Buttons centre their captions unless told otherwise; the other controls start at the left.
+const char* alignName(const ControlRecord& record) {
+  switch (record.alignment) {
+    case form::Alignment::Right: return "right";
+    case form::Alignment::Centre: return "center";
+    case form::Alignment::Default:
+      if (record.kind == form::ControlKind::CommandButton) return "center";
+      break;
+    case form::Alignment::Left: break;
+  }
+  return "left";
+}
+
+const char* borderName(form::Border border) {
+  switch (border) {
+    case form::Border::Single: return "single";
+    case form::Border::Sunken: return "sunken";
+    case form::Border::None: break;
+  }
+  return "none";
+}
+
+std::string controlId(const ControlRecord& record) {
+  std::string id(record.name);
+  if (record.index >= 0) id += "(" + std::to_string(record.index) + ")";
+  return id;
+}
+
+Colour backgroundOf(const ControlRecord& record) {
+  if (record.background) return *record.background;
+  return record.kind == form::ControlKind::TextBox ? form::defaultTextBoxBackground
+                                                   : form::defaultBackground;
+}
+
+Colour foregroundOf(const ControlRecord& record) {
+  if (record.foreground) return *record.foreground;
+  return record.kind == form::ControlKind::TextBox ? form::defaultTextBoxText
+                                                   : form::defaultButtonText;
+}
+
+// The named face first, then its stand-ins in their order: the page carries the stand-ins it
+// needs, already condensed where the table says so.
+void writeFont(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
+  json.key("font").open('{');
+  json.key("families").open('[');
+  if (record.font) {
+    json.value(record.font->face);
+    for (std::string_view face : form::standInsFor(*record.font)) json.value(face);
+  }
+  json.value("sans-serif").close(']');
+  const double points = record.font ? record.font->points : defaultFontPoints;
+  json.member("px", form::pointsToPixels(points, dotsPerInch));
+  json.member("weight", record.font ? record.font->weight : 400);
+  json.close('}');
+}
+
+int tabPosition(int row) {
+  for (int i = 0; i < form::focusableCount; ++i) {
+    if (form::tabOrder[i] == row) return i;
+  }
+  return -1;
+}
+
+void writeRect(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
+  const form::PixelRect rect = form::pixelRect(record, dotsPerInch);
+  json.member("left", rect.left).member("top", rect.top);
+  json.member("width", rect.width).member("height", rect.height);
+}
+
+void writeControl(JsonWriter& json, int row, int dotsPerInch) {
+  const ControlRecord& record = form::formTable[row];
+  json.open('{');
+  json.member("id", controlId(record)).member("kind", kindName(record.kind));
+  json.member("container", record.container);
+  writeRect(json, record, dotsPerInch);
+  json.member("caption", record.caption);
+  json.member("background", cssColour(backgroundOf(record)));
+  json.member("foreground", cssColour(foregroundOf(record)));
+  writeFont(json, record, dotsPerInch);
+  json.member("align", alignName(record)).member("border", borderName(record.border));
+  json.member("borderPx", scaled(form::frameWidthPixels(record), dotsPerInch));
+  json.member("wordWrap", record.wordWrap).member("tabPosition", tabPosition(row));
+  json.member("accessibleName", record.accessibleName);
+  json.member("picture", form::pictureFile(record.picture));
+  const form::PixelSize picture = form::pictureSize(record.picture);
+  json.member("pictureWidth", scaled(picture.width, dotsPerInch));
+  json.member("pictureHeight", scaled(picture.height, dotsPerInch));
+  json.close('}');
+}
+
+// The bits of what changed since the page last looked.
+void writeChanges(JsonWriter& json) {
+  json.key("changes").open('{');
+  const auto bit = [](Change change) { return static_cast<int>(change); };
+  json.member("boxes", bit(BoxesMoved)).member("clock", bit(ClockSwitched));
+  json.member("colour", bit(ColourChanged)).member("energyText", bit(EnergyText));
+  json.member("distanceText", bit(DistanceText)).member("notice", bit(NoticeShown));
+  json.close('}');
+}
+
+void writePalette(JsonWriter& json) {
+  json.key("palette").open('{');
+  json.member("face", cssColour(classicPalette.buttonFace));
+  json.member("highlight", cssColour(classicPalette.buttonHighlight));
+  json.member("light", cssColour(classicPalette.buttonLight));
+  json.member("shadow", cssColour(classicPalette.buttonShadow));
+  json.member("darkShadow", cssColour(classicPalette.buttonDarkShadow));
+  json.close('}');
+}
+
+// The boxes of the race view, back to front, as the course frame draws them.
+void writeBoxes(JsonWriter& json) {
+  json.key("boxes").open('[');
+  for (int stacking = boxCount; stacking >= 1; --stacking) {
+    for (int box = 0; box < boxCount; ++box) {
+      const form::ControlKey& key = form::boxControls[box];
+      if (form::findControl(key.name, key.index)->stacking != stacking) continue;
+      json.open('{').member("box", box);
+      json.member("id", controlId(*form::findControl(key.name, key.index))).close('}');
+    }
+  }
+  json.close(']');
+}
+
+}  // namespace
+
+std::string cssColour(form::Rgb rgb) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+  return text;
+}
+
+std::string cssColour(Colour colour) { return cssColour(rgbOnPage(colour)); }
+
+std::string pageLayoutJson(int dotsPerInch) {
+  const ControlRecord& window = *form::findControl(form::windowControl);
+  JsonWriter json;
+  json.open('{');
+  json.member("window", window.name).member("title", window.caption);
+  json.member("dotsPerInch", dotsPerInch);
+  json.member("width", form::twipsToPixels(window.width, dotsPerInch));
+  json.member("height", form::twipsToPixels(window.height, dotsPerInch));
+  json.member("background", cssColour(backgroundOf(window)));
+  json.member("icon", form::pictureFile(window.picture));
+  json.member("clockPeriodMs", form::findControl(form::clockControl)->timerIntervalMs);
+  writePalette(json);
+  writeChanges(json);
+  json.key("controls").open('[');
+  for (int row : form::windowOrder) writeControl(json, row, dotsPerInch);
+  json.close(']');
+  const form::ControlKey& strip = form::boxControls[static_cast<int>(Box::Strip)];
+  json.member("courseFrame", form::findControl(strip.name, strip.index)->container);
+  json.key("displays").open('[').value(form::energyControl).value(form::distanceControl).close(']');
+  writeBoxes(json);
+  json.close('}');
+  return json.text();
+}
+
+}  // namespace vortalin::web

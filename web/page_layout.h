@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "core/colour.h"
+#include "form/system_colours.h"
+
+namespace vortalin::web {
+
+/// A colour as CSS writes it ("#rrggbb").
+std::string cssColour(form::Rgb rgb);
+std::string cssColour(Colour colour);
+
+/// Everything the page builds itself from, as one JSON object, in device pixels at a density:
+/// the window, its controls in window order (front first, focusable ones in tab order), their
+/// captions, colours, fonts, borders and accessible names, the boxes the course frame draws
+/// back to front, the classic bevel colours and the clock's period.
+std::string pageLayoutJson(int dotsPerInch);
+
+}  // namespace vortalin::web

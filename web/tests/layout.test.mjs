@@ -1,0 +1,193 @@
+// The window read back from the page against the control table, at three device pixel ratios,
+// served and from a file.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { fileUrl, launchBrowser, openPage, servePage } from './browser.js';
+import { formControls, twipsToPixels } from './table.js';
+
+let browser;
+let server;
+before(async () => {
+  browser = await launchBrowser();
+  server = await servePage();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+const onWindow = formControls().filter((control) => control.container === 'Form1'
+  && control.kind !== 'Timer');
+
+// Every control's place in device pixels, and what each shows.
+function readBack(page) {
+  return page.evaluate(() => {
+    const ratio = window.devicePixelRatio;
+    const origin = document.getElementById('window').getBoundingClientRect();
+    const device = (value) => Math.round(value * ratio);
+    const controls = {};
+    for (const element of document.getElementById('window').children) {
+      const rect = element.getBoundingClientRect();
+      const style = getComputedStyle(element);
+      controls[element.id || element.tagName] = {
+        tag: element.tagName,
+        left: device(rect.left - origin.left),
+        top: device(rect.top - origin.top),
+        width: device(rect.width),
+        height: device(rect.height),
+        text: element instanceof HTMLInputElement ? element.value : element.textContent,
+        name: element.getAttribute('aria-label'),
+        align: style.textAlign,
+        border: style.borderTopStyle,
+      };
+    }
+    const canvas = document.querySelector('#window canvas');
+    return {
+      ratio,
+      controls,
+      canvas: { width: canvas.width, height: canvas.height },
+      window: { width: device(origin.width), height: device(origin.height) },
+      title: document.title,
+      lang: document.documentElement.lang,
+      icon: document.querySelector('link[rel=icon]').href.slice(0, 22),
+    };
+  });
+}
+
+for (const ratio of [1, 1.5, 2]) {
+  test(`the window at device pixel ratio ${ratio} is laid out as the table says`, async () => {
+    const dotsPerInch = Math.round(96 * ratio);
+    const px = (twips) => twipsToPixels(twips, dotsPerInch);
+    for (const url of [fileUrl(), server.url]) {
+      const page = await openPage(browser, url, { ratio });
+      const shown = await readBack(page);
+      assert.equal(shown.ratio, ratio);
+      assert.equal(shown.title, 'Form1');
+      assert.equal(shown.lang, 'ja');
+      assert.equal(shown.icon, 'data:image/png;base64,');
+      assert.deepEqual(shown.window, { width: px(4350), height: px(5355) });
+      for (const control of onWindow) {
+        const got = shown.controls[control.id];
+        assert.ok(got, `${control.id} is on the page`);
+        assert.deepEqual(
+          [got.left, got.top, got.width, got.height],
+          [px(control.left), px(control.top), px(control.width), px(control.height)],
+          `${control.id} at ${ratio} from ${url}`);
+      }
+      const frame = onWindow.find((control) => control.id === 'Picture1');
+      const border = Math.round(2 * ratio);
+      assert.deepEqual(shown.canvas,
+        { width: px(frame.width) - 2 * border, height: px(frame.height) - 2 * border });
+      assert.deepEqual(
+        ['Command1', 'Command2', 'Command3', 'Command4'].map((id) => shown.controls[id].tag),
+        ['BUTTON', 'BUTTON', 'BUTTON', 'BUTTON']);
+      assert.deepEqual(['Text1', 'Text2'].map((id) => [shown.controls[id].tag, shown.controls[id].text,
+        shown.controls[id].align, shown.controls[id].border]),
+      [['INPUT', '1000', 'right', 'solid'], ['INPUT', '0', 'right', 'solid']]);
+      assert.deepEqual(
+        ['Command1', 'Command2', 'Command3', 'Command4', 'Text1', 'Text2'].map(
+          (id) => shown.controls[id].name),
+        ['スタート', '左へ', '右へ', 'ストップ', 'エネルギー', '距離']);
+      assert.deepEqual(['Command1', 'Command2', 'Command3', 'Command4', 'Label3'].map(
+        (id) => shown.controls[id].text), ['START', '←', '→', 'STOP', 'MORVANTE ver 1.0']);
+      await page.close();
+    }
+  });
+}
+
+// Ink a caption leaves outside its control, found by drawing the window with and without
+// the captions and with nothing clipped.
+async function inkOutsideControls(page) {
+  const clip = await page.evaluate(() => {
+    const rect = document.getElementById('window').getBoundingClientRect();
+    for (const element of document.querySelectorAll('#window > *')) element.style.overflow = 'visible';
+    return { x: rect.left, y: rect.top, width: rect.width, height: rect.height };
+  });
+  const withCaptions = await page.screenshot({ clip, encoding: 'base64' });
+  await page.addStyleTag({ content: '#window > * { color: transparent !important; }' });
+  const without = await page.screenshot({ clip, encoding: 'base64' });
+  return page.evaluate(async (a, b) => {
+    const pixels = async (data) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${data}`;
+      await image.decode();
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      return context.getImageData(0, 0, image.width, image.height);
+    };
+    const [first, second] = [await pixels(a), await pixels(b)];
+    const ratio = window.devicePixelRatio;
+    const origin = document.getElementById('window').getBoundingClientRect();
+    const boxes = [...document.querySelectorAll('#window > button, #window > .label, #window > input')].map((element) => {
+      const rect = element.getBoundingClientRect();
+      return {
+        id: element.id,
+        left: (rect.left - origin.left) * ratio,
+        top: (rect.top - origin.top) * ratio,
+        right: (rect.right - origin.left) * ratio,
+        bottom: (rect.bottom - origin.top) * ratio,
+      };
+    });
+    const strays = [];
+    for (let y = 0; y < first.height; y += 1) {
+      for (let x = 0; x < first.width; x += 1) {
+        const at = 4 * (y * first.width + x);
+        if (first.data[at] === second.data[at] && first.data[at + 1] === second.data[at + 1]
+          && first.data[at + 2] === second.data[at + 2]) continue;
+        const inside = boxes.some((box) => x >= box.left && x < box.right && y >= box.top
+          && y < box.bottom);
+        if (!inside) strays.push([x, y]);
+      }
+    }
+    const inputs = [...document.querySelectorAll('#window input')]
+      .filter((input) => input.scrollWidth > input.clientWidth).map((input) => input.id);
+    return { strays: strays.length, first: strays[0], overflowingInputs: inputs };
+  }, withCaptions, without);
+}
+
+for (const ratio of [1, 1.5, 2]) {
+  test(`every caption's ink stays inside its control at ratio ${ratio}`, async () => {
+    const page = await openPage(browser, fileUrl(), { ratio });
+    const ink = await inkOutsideControls(page);
+    assert.equal(ink.strays, 0, `ink outside a control, first at ${ink.first}`);
+    assert.deepEqual(ink.overflowingInputs, []);
+  });
+}
+
+test('the course is redrawn at device pixels when the page moves to a screen of another ratio',
+  async () => {
+    const page = await openPage(browser, `${fileUrl()}?test`, { ratio: 1 });
+    await page.click('#Command1');
+    await page.evaluate(() => window.vortalinTest.runPeriods(300));
+    // A new size too: Chromium's emulation reports a new ratio only with one.
+    await page.setViewport({ width: 401, height: 420, deviceScaleFactor: 2 });
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
+    const shown = await readBack(page);
+    assert.equal(shown.ratio, 2);
+    assert.deepEqual(shown.canvas, { width: 282, height: 602 });
+    assert.deepEqual([shown.controls.Command1.left, shown.controls.Command1.width], [16, 242]);
+    // Enlarged without smoothing: every pixel has a colour of a picture or of a box's fill.
+    const blended = await page.evaluate(async () => {
+      const colours = new Set(['212,208,200', '255,0,0', '0,0,255']);
+      const urls = JSON.parse(document.getElementById('pictures').textContent);
+      for (const url of Object.values(urls)) {
+        const image = new Image();
+        image.src = url;
+        await image.decode();
+        const canvas = new OffscreenCanvas(image.width, image.height);
+        const context = canvas.getContext('2d');
+        context.drawImage(image, 0, 0);
+        const { data } = context.getImageData(0, 0, image.width, image.height);
+        for (let at = 0; at < data.length; at += 4) colours.add(`${data[at]},${data[at + 1]},${data[at + 2]}`);
+      }
+      const canvas = document.querySelector('#window canvas');
+      const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+      let strange = 0;
+      for (let at = 0; at < data.length; at += 4) {
+        if (!colours.has(`${data[at]},${data[at + 1]},${data[at + 2]}`)) strange += 1;
+      }
+      return strange;
+    });
+    assert.equal(blended, 0);
+  });
