@@ -9,7 +9,6 @@
 namespace vortalin::qt {
 
 void prepareApplication() {
-  cacheLargeGlyphs();
   registerFontSubstitutes();
   // The classic desktop look and its colours: raised bevelled buttons filled with their face
   // colour in every state, focus shown by a dotted rectangle, sunken square text boxes.

@@ -22,12 +22,6 @@ std::span<const FontSubstitute> fontSubstitutes();
 /// Registers the substitutes with Qt; a face that is installed is still used as it is.
 void registerFontSubstitutes();
 
-/// Lets the displays the race redraws each tick be drawn from rendered glyphs kept in a cache,
-/// rather than from their outlines, where a screen scales them beyond what Qt's FreeType engine
-/// caches. Call before the first text is measured or painted; settings already in the
-/// environment are kept.
-void cacheLargeGlyphs();
-
 /// The font a record asks for: its face, size in points and weight, and the substitute's
 /// width where the face is not installed.
 QFont toQFont(const form::Font& font);
