@@ -53,7 +53,6 @@ DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, int b
   editor_->setAlignment(alignment);
   editor_->hide();
   editor_->installEventFilter(this);
-  staticText_.setTextFormat(Qt::PlainText);
   replaceText(text);
 }
 
@@ -92,7 +91,9 @@ DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
     if (horizontal & Qt::AlignHCenter) start = lineRect.x() - (used - lineRect.width()) / 2;
     start += leftBearing;
   }
-  Placed placed{text, QPointF(start, top + metrics.ascent()), {}};
+  // The runs' positions are from the top of the line.
+  Placed placed{text, QPointF(start, top + metrics.ascent()), {}, line.glyphRuns(),
+                QPointF(start, top + metrics.ascent() - line.ascent())};
   placed.edges.reserve(text.size() + 1);
   for (int i = 0; i <= text.size(); ++i) placed.edges.push_back(line.cursorToX(i));
   return placed;
@@ -133,7 +134,6 @@ void DigitsDisplay::replaceText(const QString& text) {
   Placed placed = place(text);
   update(changedArea(shown_, placed));
   shown_ = std::move(placed);
-  staticText_.setText(text);
 }
 
 DigitsDisplay::PanelColours DigitsDisplay::panelColours() const {
@@ -172,8 +172,7 @@ void DigitsDisplay::paintEvent(QPaintEvent*) {
   if (editor_->isVisible() || shown_.text.isEmpty()) return;
   painter.setClipRect(insideRect(), Qt::IntersectClip);
   painter.setPen(palette().color(QPalette::Text));
-  const QPointF topLeft = shown_.origin - QPointF(0, fontMetrics().ascent());
-  painter.drawStaticText(topLeft, staticText_);
+  for (const QGlyphRun& run : shown_.runs) painter.drawGlyphRun(shown_.runsAt, run);
 }
 
 void DigitsDisplay::showEditor() {

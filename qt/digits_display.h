@@ -4,7 +4,8 @@
 #include <vector>
 
 #include <QPixmap>
-#include <QStaticText>
+#include <QGlyphRun>
+#include <QList>
 #include <QWidget>
 
 class QLineEdit;
@@ -45,6 +46,8 @@ class DigitsDisplay final : public QWidget {
     QString text;
     QPointF origin;       // the start of the baseline
     std::vector<qreal> edges;  // from `origin`, one more than there are characters
+    QList<QGlyphRun> runs;     // laid out once, drawn at every paint
+    QPointF runsAt;
   };
 
   Placed place(const QString& text) const;
@@ -61,7 +64,6 @@ class DigitsDisplay final : public QWidget {
   QLineEdit* editor_;
   int borderWidth_;
   Placed shown_;
-  QStaticText staticText_;
   QPixmap panel_;
   PanelColours panelColours_{};
   bool editing_ = false;
