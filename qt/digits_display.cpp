@@ -171,8 +171,15 @@ void DigitsDisplay::paintEvent(QPaintEvent*) {
   painter.restore();
   if (editor_->isVisible() || shown_.text.isEmpty()) return;
   painter.setClipRect(insideRect(), Qt::IntersectClip);
-  painter.setPen(palette().color(QPalette::Text));
-  for (const QGlyphRun& run : shown_.runs) painter.drawGlyphRun(shown_.runsAt, run);
+  const QColor colour = palette().color(QPalette::Text);
+  for (const QGlyphRun& run : shown_.runs) {
+    if (GlyphImages::drawnFromOutlines(run.rawFont(), ratio)) {
+      largeGlyphs_.draw(painter, shown_.runsAt, run, colour, ratio);
+    } else {
+      painter.setPen(colour);
+      painter.drawGlyphRun(shown_.runsAt, run);
+    }
+  }
 }
 
 void DigitsDisplay::showEditor() {

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QWidget>
 
+#include "glyph_images.h"
+
 class QLineEdit;
 
 namespace vortalin::qt {
@@ -65,6 +67,7 @@ class DigitsDisplay final : public QWidget {
   int borderWidth_;
   Placed shown_;
   QPixmap panel_;
+  GlyphImages largeGlyphs_;
   PanelColours panelColours_{};
   bool editing_ = false;
 };
