@@ -92,40 +92,39 @@ DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
     start += leftBearing;
   }
   // The runs' positions are from the top of the line.
-  Placed placed{text, QPointF(start, top + metrics.ascent()), {}, line.glyphRuns(),
-                QPointF(start, top + metrics.ascent() - line.ascent())};
-  placed.edges.reserve(text.size() + 1);
-  for (int i = 0; i <= text.size(); ++i) placed.edges.push_back(line.cursorToX(i));
-  return placed;
+  return {text, line.glyphRuns(), QPointF(start, top + metrics.ascent() - line.ascent())};
 }
 
-// A character's cell, widened by what its ink and antialiasing may reach past it.
-QRect DigitsDisplay::characterArea(const Placed& placed, qsizetype i) const {
-  const QFontMetrics metrics = fontMetrics();
-  const int reach = 2 + std::max({0, -metrics.minLeftBearing(), -metrics.minRightBearing()});
-  const qreal left = placed.origin.x() + placed.edges[i];
-  const qreal right = placed.origin.x() + placed.edges[i + 1];
-  const int top = qFloor(placed.origin.y()) - metrics.ascent();
-  return QRect(qFloor(left) - reach, top - reach, qCeil(right - left) + 2 * reach + 1,
-               metrics.height() + 2 * reach);
-}
-
-// The cells of characters that are not drawn the same at the same place in both texts.
-QRegion DigitsDisplay::changedArea(const Placed& before, const Placed& after) const {
-  if (before.origin.y() != after.origin.y()) return insideRect();
-  const auto kept = [](const Placed& one, qsizetype i, const Placed& other) {
-    const qreal x = one.origin.x() + one.edges[i];
-    for (qsizetype j = 0; j < other.text.size(); ++j) {
-      if (other.text[j] == one.text[i] && other.origin.x() + other.edges[j] == x) return true;
+// Each glyph's ink where it is drawn, with room for antialiasing and hinting.
+std::vector<DigitsDisplay::Glyph> DigitsDisplay::glyphsOf(const Placed& placed) {
+  std::vector<Glyph> glyphs;
+  for (const QGlyphRun& run : placed.runs) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+      const QPointF at = placed.runsAt + positions[i];
+      const QRect ink = font.boundingRect(indexes[i]).translated(at).toAlignedRect();
+      glyphs.push_back({indexes[i], at, ink.adjusted(-2, -2, 2, 2)});
     }
-    return false;
+  }
+  return glyphs;
+}
+
+// The ink of the glyphs that are not drawn alike at the same place in both texts.
+QRegion DigitsDisplay::changedArea(const Placed& before, const Placed& after) const {
+  const std::vector<Glyph> old = glyphsOf(before), now = glyphsOf(after);
+  const auto inOther = [](const Glyph& glyph, const std::vector<Glyph>& other) {
+    return std::ranges::any_of(other, [&glyph](const Glyph& g) {
+      return g.index == glyph.index && g.at == glyph.at;
+    });
   };
   QRegion changed;
-  for (qsizetype i = 0; i < before.text.size(); ++i) {
-    if (!kept(before, i, after)) changed += characterArea(before, i);
+  for (const Glyph& glyph : old) {
+    if (!inOther(glyph, now)) changed += glyph.ink;
   }
-  for (qsizetype i = 0; i < after.text.size(); ++i) {
-    if (!kept(after, i, before)) changed += characterArea(after, i);
+  for (const Glyph& glyph : now) {
+    if (!inOther(glyph, old)) changed += glyph.ink;
   }
   return changed & insideRect();
 }

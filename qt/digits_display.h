@@ -43,18 +43,21 @@ class DigitsDisplay final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  /// A text placed in the box: where it starts and where each character begins and ends.
+  /// A text laid out in the box.
   struct Placed {
     QString text;
-    QPointF origin;       // the start of the baseline
-    std::vector<qreal> edges;  // from `origin`, one more than there are characters
-    QList<QGlyphRun> runs;     // laid out once, drawn at every paint
-    QPointF runsAt;
+    QList<QGlyphRun> runs;  // laid out once, drawn at every paint
+    QPointF runsAt;         // where the runs' origin lies in the box
+  };
+  struct Glyph {
+    quint32 index;
+    QPointF at;
+    QRect ink;
   };
 
   Placed place(const QString& text) const;
+  static std::vector<Glyph> glyphsOf(const Placed& placed);
   QRegion changedArea(const Placed& before, const Placed& after) const;
-  QRect characterArea(const Placed& placed, qsizetype i) const;
   using PanelColours = std::array<QRgb, 5>;
   PanelColours panelColours() const;
   const QPixmap& panel();
