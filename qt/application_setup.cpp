@@ -25,7 +25,6 @@ int reportStartFailure(const QString& what) {
 }  // namespace
 
 void prepareApplication() {
-  cacheLargeGlyphs();
   // The classic desktop look and its colours: raised bevelled buttons filled with their face
   // colour in every state, focus shown by a dotted rectangle, sunken square text boxes. A Qt
   // built without it keeps its default style.

@@ -110,15 +110,14 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
   return button;
 }
 
-// The race rewrites the text boxes every tick: they draw numbers from cached glyphs, and
+// The race rewrites the text boxes every tick: they draw their numbers themselves, and
 // their line edit, which the player types into, answers to the same name.
 QWidget* makeTextBox(QWidget& parent, const ControlRecord& record) {
-  auto* box = new DigitsDisplay(fromUtf8(record.caption), &parent);
+  auto* box = new DigitsDisplay(fromUtf8(record.caption),
+                                textAlignment(record.alignment, Qt::AlignVCenter),
+                                form::frameWidthPixels(record), &parent);
   applyCommon(*box, record);
-  QLineEdit& editor = box->editor();
-  editor.setAccessibleName(box->accessibleName());
-  editor.setAlignment(textAlignment(record.alignment, Qt::AlignVCenter));
-  editor.setFrame(record.border != form::Border::None);
+  box->editor().setAccessibleName(box->accessibleName());
   return box;
 }
 

@@ -1,6 +1,5 @@
 #include "course_view.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include <QPaintEvent>
@@ -45,15 +44,10 @@ void CourseView::addBox(PictureBox& box) {
   update(box.geometry());
 }
 
-bool CourseView::draws(const PictureBox& box) const {
-  return std::ranges::any_of(boxes_, [&box](const Drawn& drawn) { return drawn.box == &box; });
-}
-
 void CourseView::moveBox(PictureBox& box, QPoint topLeft) {
   const QPoint delta = topLeft - box.pos();
   if (delta.isNull()) return;
   box.move(topLeft);
-  if (plain_) return;
   if (&box == boxes_.front().box) {
     scrollBackBox(delta);
     return;
@@ -81,12 +75,6 @@ void CourseView::scrollBackBox(QPoint delta) {
   }
 }
 
-void CourseView::usePlainWidgets() {
-  plain_ = true;
-  for (const Drawn& drawn : boxes_) drawn.box->show();
-  update();
-}
-
 QRect CourseView::inWindow(const QRect& rect) const {
   return rect.translated(mapTo(window(), QPoint(0, 0)));
 }
@@ -97,10 +85,6 @@ QRect CourseView::inWindow(const QRect& rect) const {
 // dirty region is painted on its own under a rectangular clip: under the region's own clip
 // Qt blends row by row, and hands a draw of more than 96 rows to its thread pool.
 void CourseView::paintEvent(QPaintEvent* event) {
-  if (plain_) {
-    QPainter(this).fillRect(event->rect(), background_);
-    return;
-  }
   const qreal ratio = devicePixelRatioF();
   QPainter painter(this);
   painter.scale(1 / ratio, 1 / ratio);

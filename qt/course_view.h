@@ -22,12 +22,8 @@ class CourseView final : public QWidget {
 
   /// Draws `box`, a child of this view, from now on, behind every box added before it.
   void addBox(PictureBox& box);
-  bool draws(const PictureBox& box) const;
   /// Moves a box the view draws, repainting only what the move changes.
   void moveBox(PictureBox& box, QPoint topLeft);
-  /// From now on shows the boxes as ordinary child widgets that paint themselves, over the
-  /// view's colour: the rendering the view's own must match.
-  void usePlainWidgets();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -44,7 +40,6 @@ class CourseView final : public QWidget {
 
   std::vector<Drawn> boxes_;  // back to front
   QColor background_;
-  bool plain_ = false;
 };
 
 }  // namespace vortalin::qt

@@ -1,152 +1,195 @@
 #include "digits_display.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
-#include <QTransform>
+#include <QStyle>
+#include <QTextLayout>
 
 namespace vortalin::qt {
 
 namespace {
 
-bool sameGlyph(const DigitGlyphs::Text& a, const DigitGlyphs::Text& b, qsizetype i) {
-  return i < a.run.glyphIndexes().size() && i < b.run.glyphIndexes().size() &&
-         a.run.glyphIndexes()[i] == b.run.glyphIndexes()[i] &&
-         a.run.positions()[i] == b.run.positions()[i];
+// The margins a line edit keeps around its text line inside its contents.
+constexpr int horizontalMargin = 2;
+constexpr int verticalMargin = 1;
+
+enum PanelColour { OuterTopLeft, InnerTopLeft, OuterBottomRight, InnerBottomRight, Inside };
+
+// A sunken border of `rings` logical pixels drawn in device pixels: ring k spans the device
+// pixels between k and k + 1 logical pixels from each edge, so it scales with the screen and
+// leaves no gap at any ratio. The bottom-right lines run over the ends of the top-left ones,
+// as on the classic desktop.
+void drawSunkenBorder(QPainter& painter, QSize device, qreal ratio, int rings,
+                      const std::array<QRgb, 5>& colours) {
+  const int w = device.width(), h = device.height();
+  for (int k = 0; k < rings; ++k) {
+    const int from = qRound(k * ratio), to = qRound((k + 1) * ratio), band = to - from;
+    const QColor topLeft = colours[k == 0 ? OuterTopLeft : InnerTopLeft];
+    const QColor bottomRight = colours[k == 0 ? OuterBottomRight : InnerBottomRight];
+    painter.fillRect(from, from, w - 2 * from, band, topLeft);
+    painter.fillRect(from, from, band, h - 2 * from, topLeft);
+    painter.fillRect(from, h - to, w - 2 * from, band, bottomRight);
+    painter.fillRect(w - to, from, band, h - 2 * from, bottomRight);
+  }
 }
 
 }  // namespace
 
-DigitsDisplay::DigitsDisplay(const QString& text, QWidget* parent)
-    : QWidget(parent), editor_(new QLineEdit(text, this)), text_(text) {
+DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, int borderWidth,
+                             QWidget* parent)
+    : QWidget(parent), editor_(new QLineEdit(text, this)), borderWidth_(borderWidth) {
   setFocusPolicy(Qt::StrongFocus);
+  // The panel covers every pixel: nothing beneath needs painting first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  editor_->setFrame(false);
+  editor_->setAlignment(alignment);
+  editor_->hide();
   editor_->installEventFilter(this);
+  replaceText(text);
 }
 
-DigitsDisplay::~DigitsDisplay() = default;
-
-QString DigitsDisplay::text() const { return editor_->isVisibleTo(this) ? editor_->text() : text_; }
+QString DigitsDisplay::text() const { return editing_ ? editor_->text() : shown_.text; }
 
 void DigitsDisplay::setText(const QString& text) {
-  if (text == this->text()) return;
-  text_ = text;
-  if (editing_ || plain_) {
+  if (editing_) {
     editor_->setText(text);
-    return;
-  }
-  auto laid = glyphs().layout(text);
-  if (!laid) {
-    showEditor();
-  } else if (editor_->isVisibleTo(this)) {
-    showText();
-  } else {
-    updateText(std::move(*laid));
+  } else if (text != shown_.text) {
+    replaceText(text);
   }
 }
 
-QPoint DigitsDisplay::origin() const { return mapTo(window(), QPoint(0, 0)); }
+QRect DigitsDisplay::insideRect() const {
+  return rect().marginsRemoved({borderWidth_, borderWidth_, borderWidth_, borderWidth_});
+}
 
-// The glyphs for the display's place and palette.
-DigitGlyphs& DigitsDisplay::glyphs() {
+// Where a line edit of the inside's size draws `text`: on a line centred in its contents and
+// kept off its edges by its margins, aligned as the editor is, measured as it measures.
+DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
+  QTextLayout layout(text, font(), this);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const QFontMetrics metrics = fontMetrics();
+  const QRect inside = insideRect();
+  const QRect lineRect = inside.adjusted(horizontalMargin, 0, -horizontalMargin, 0);
+  const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
+  const int top = inside.y() + (inside.height() - height + 1) / 2;
+  const int leftBearing = std::max(0, -metrics.minLeftBearing());
+  const int used = qRound(line.naturalTextWidth()) + 1 + std::max(0, -metrics.minRightBearing());
+  int start = lineRect.x();
+  if (leftBearing + used <= lineRect.width()) {
+    const Qt::Alignment horizontal = QStyle::visualAlignment(layoutDirection(), editor_->alignment());
+    if (horizontal & Qt::AlignRight) start = lineRect.x() + lineRect.width() - used - 1;
+    if (horizontal & Qt::AlignHCenter) start = lineRect.x() - (used - lineRect.width()) / 2;
+    start += leftBearing;
+  }
+  // The runs' positions are from the top of the line.
+  return {text, line.glyphRuns(), QPointF(start, top + metrics.ascent() - line.ascent())};
+}
+
+// Each glyph's ink where it is drawn, with room for antialiasing and hinting.
+std::vector<DigitsDisplay::Glyph> DigitsDisplay::glyphsOf(const Placed& placed) {
+  std::vector<Glyph> glyphs;
+  for (const QGlyphRun& run : placed.runs) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < indexes.size(); ++i) {
+      const QPointF at = placed.runsAt + positions[i];
+      const QRect ink = font.boundingRect(indexes[i]).translated(at).toAlignedRect();
+      glyphs.push_back({indexes[i], at, ink.adjusted(-2, -2, 2, 2)});
+    }
+  }
+  return glyphs;
+}
+
+// The ink of the glyphs that are not drawn alike at the same place in both texts.
+QRegion DigitsDisplay::changedArea(const Placed& before, const Placed& after) const {
+  const std::vector<Glyph> old = glyphsOf(before), now = glyphsOf(after);
+  const auto inOther = [](const Glyph& glyph, const std::vector<Glyph>& other) {
+    return std::ranges::any_of(other, [&glyph](const Glyph& g) {
+      return g.index == glyph.index && g.at == glyph.at;
+    });
+  };
+  QRegion changed;
+  for (const Glyph& glyph : old) {
+    if (!inOther(glyph, now)) changed += glyph.ink;
+  }
+  for (const Glyph& glyph : now) {
+    if (!inOther(glyph, old)) changed += glyph.ink;
+  }
+  return changed & insideRect();
+}
+
+void DigitsDisplay::replaceText(const QString& text) {
+  Placed placed = place(text);
+  update(changedArea(shown_, placed));
+  shown_ = std::move(placed);
+}
+
+DigitsDisplay::PanelColours DigitsDisplay::panelColours() const {
+  const QPalette& colours = palette();
+  // The inner bottom-right line is the button face, as the classic client edge draws it, and
+  // not the window's colour, which the race turns red.
+  return {colours.color(QPalette::Dark).rgb(), colours.color(QPalette::Shadow).rgb(),
+          colours.color(QPalette::Light).rgb(), colours.color(QPalette::Button).rgb(),
+          colours.color(QPalette::Base).rgb()};
+}
+
+// The empty box in device pixels, made again when the size, the scale or a colour changes.
+const QPixmap& DigitsDisplay::panel() {
   const qreal ratio = devicePixelRatioF();
-  if (glyphs_ != nullptr && glyphs_->madeFor(origin(), ratio) && glyphs_->followsPalette()) {
-    return *glyphs_;
+  const QSize device(qRound(width() * ratio), qRound(height() * ratio));
+  const PanelColours colours = panelColours();
+  if (panel_.size() == device && colours == panelColours_) return panel_;
+  panelColours_ = colours;
+  panel_ = QPixmap(device);
+  panel_.fill(QColor(colours[Inside]));
+  QPainter painter(&panel_);
+  drawSunkenBorder(painter, device, ratio, borderWidth_, colours);
+  return panel_;
+}
+
+// The panel is copied in device pixels, so that its lines stay whole at any scale; Qt clips
+// the copy to the dirty region.
+void DigitsDisplay::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QPixmap& pixels = panel();
+  const qreal ratio = devicePixelRatioF();
+  painter.save();
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.drawPixmap(QPointF(0, 0), pixels);
+  painter.restore();
+  if (editor_->isVisible() || shown_.text.isEmpty()) return;
+  painter.setClipRect(insideRect(), Qt::IntersectClip);
+  const QColor colour = palette().color(QPalette::Text);
+  for (const QGlyphRun& run : shown_.runs) {
+    if (GlyphImages::drawnFromOutlines(run.rawFont(), ratio)) {
+      largeGlyphs_.draw(painter, shown_.runsAt, run, colour, ratio);
+    } else {
+      painter.setPen(colour);
+      painter.drawGlyphRun(shown_.runsAt, run);
+    }
   }
-  if (glyphs_ != nullptr && glyphs_->madeFor(origin(), ratio)) {
-    glyphs_->followPalette();
-  } else {
-    editor_->setGeometry(rect());
-    glyphs_ = std::make_unique<DigitGlyphs>(*editor_, origin(), ratio);
-  }
-  // Where the box leaves pixels alone, what lies beneath must be painted first.
-  setAttribute(Qt::WA_OpaquePaintEvent, glyphs_->opaque());
-  shown_ = glyphs_->layout(text_);
-  if (!editor_->isVisibleTo(this)) update();
-  return *glyphs_;
-}
-
-void DigitsDisplay::forgetGlyphs() {
-  glyphs_.reset();
-  shown_.reset();
-  update();
-}
-
-// Measuring the glyphs renders the line edit a few dozen times: the line edit shows the
-// first frame, and the glyphs are measured once the event loop has painted it.
-void DigitsDisplay::prepareGlyphsWhenIdle() {
-  if (preparing_ || glyphs_ != nullptr || plain_) return;
-  preparing_ = true;
-  QTimer::singleShot(0, this, [this] {
-    preparing_ = false;
-    if (!editing_ && !plain_ && isVisible()) glyphs();
-  });
-}
-
-void DigitsDisplay::usePlainLineEdit() {
-  plain_ = true;
-  showEditor();
 }
 
 void DigitsDisplay::showEditor() {
-  editor_->setGeometry(rect());
-  if (editor_->text() != text_) editor_->setText(text_);
+  if (editor_->text() != shown_.text) editor_->setText(shown_.text);
+  editor_->setGeometry(insideRect());
   editor_->show();
 }
 
-// Draws the text from glyphs again if they can draw it, else leaves it to the editor.
-void DigitsDisplay::showText() {
-  if (plain_) return;
-  shown_ = glyphs().layout(text_);
-  if (!shown_) {
-    showEditor();
-    return;
-  }
+void DigitsDisplay::hideEditor() {
   editor_->hide();
   update();
-}
-
-// Marks only the glyphs that differ from what is shown, at their old and new places.
-void DigitsDisplay::updateText(DigitGlyphs::Text text) {
-  QRegion dirty;
-  if (!shown_) {
-    dirty = rect();
-  } else {
-    const auto count = std::max(text.glyphAreas.size(), shown_->glyphAreas.size());
-    for (std::size_t i = 0; i < count; ++i) {
-      if (sameGlyph(text, *shown_, static_cast<qsizetype>(i))) continue;
-      if (i < text.glyphAreas.size()) dirty += text.glyphAreas[i];
-      if (i < shown_->glyphAreas.size()) dirty += shown_->glyphAreas[i];
-    }
-  }
-  shown_ = std::move(text);
-  update(dirty);
-}
-
-// The empty box as the line edit paints it, in device pixels of the window, then the glyphs.
-void DigitsDisplay::paintEvent(QPaintEvent* event) {
-  if (editor_->isVisibleTo(this)) {
-    prepareGlyphsWhenIdle();
-    return;
-  }
-  const qreal ratio = devicePixelRatioF();
-  const DigitGlyphs& glyphs = this->glyphs();
-  QPainter painter(this);
-  painter.save();
-  painter.scale(1 / ratio, 1 / ratio);
-  painter.translate(-QPointF(origin()) * ratio);
-  const QRect dirty =
-      (QRegion(event->rect().translated(origin())) * QTransform::fromScale(ratio, ratio))
-          .boundingRect() &
-      glyphs.boxRect();
-  painter.drawImage(dirty.topLeft(), glyphs.box(), dirty.translated(-glyphs.boxRect().topLeft()));
-  painter.restore();
-  if (shown_) glyphs.draw(painter, *shown_);
 }
 
 void DigitsDisplay::focusInEvent(QFocusEvent* event) {
@@ -157,38 +200,48 @@ void DigitsDisplay::focusInEvent(QFocusEvent* event) {
 
 // The click that gave the display the focus goes on to the editor, as do the moves and the
 // release that follow it, so that it places the cursor or selects as if clicked itself.
-void DigitsDisplay::mousePressEvent(QMouseEvent* event) {
-  if (!editor_->isVisible()) return QWidget::mousePressEvent(event);
+bool DigitsDisplay::forwardToEditor(QMouseEvent* event) {
+  if (!editor_->isVisible()) return false;
   // A line edit works out where its text lies when it paints.
-  editor_->repaint();
-  QCoreApplication::sendEvent(editor_, event);
+  if (event->type() == QEvent::MouseButtonPress) editor_->repaint();
+  QMouseEvent moved(event->type(), editor_->mapFrom(this, event->position()),
+                    event->scenePosition(), event->globalPosition(), event->button(),
+                    event->buttons(), event->modifiers());
+  QCoreApplication::sendEvent(editor_, &moved);
+  return true;
+}
+
+void DigitsDisplay::mousePressEvent(QMouseEvent* event) {
+  if (!forwardToEditor(event)) QWidget::mousePressEvent(event);
 }
 
 void DigitsDisplay::mouseMoveEvent(QMouseEvent* event) {
-  if (!editor_->isVisible()) return QWidget::mouseMoveEvent(event);
-  QCoreApplication::sendEvent(editor_, event);
+  if (!forwardToEditor(event)) QWidget::mouseMoveEvent(event);
 }
 
 void DigitsDisplay::mouseReleaseEvent(QMouseEvent* event) {
-  if (!editor_->isVisible()) return QWidget::mouseReleaseEvent(event);
-  QCoreApplication::sendEvent(editor_, event);
+  if (!forwardToEditor(event)) QWidget::mouseReleaseEvent(event);
 }
 
+// The window's colour reaches the display through its palette, but the display does not show
+// it: only a change of the colours it draws with repaints it.
 void DigitsDisplay::changeEvent(QEvent* event) {
   switch (event->type()) {
-    case QEvent::PaletteChange: update(); break;
+    case QEvent::PaletteChange:
+      if (panelColours() == panelColours_) return;
+      break;
     case QEvent::FontChange:
-    case QEvent::StyleChange:
-    case QEvent::EnabledChange:
-    case QEvent::LayoutDirectionChange: forgetGlyphs(); break;
+    case QEvent::LayoutDirectionChange:
+      shown_ = place(shown_.text);
+      break;
     default: break;
   }
   QWidget::changeEvent(event);
 }
 
 void DigitsDisplay::resizeEvent(QResizeEvent* event) {
-  editor_->setGeometry(rect());
-  forgetGlyphs();
+  editor_->setGeometry(insideRect());
+  shown_ = place(shown_.text);
   QWidget::resizeEvent(event);
 }
 
@@ -203,9 +256,9 @@ bool DigitsDisplay::eventFilter(QObject* watched, QEvent* event) {
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
       editing_ = false;
       setFocusPolicy(Qt::StrongFocus);
-      text_ = editor_->text();
+      replaceText(editor_->text());
       // After the editor has taken its own focus out, so that it shows no cursor.
-      QMetaObject::invokeMethod(this, [this] { if (!editing_) showText(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(this, [this] { if (!editing_) hideEditor(); }, Qt::QueuedConnection);
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -1,34 +1,36 @@
 #pragma once
 
-#include <memory>
-#include <optional>
+#include <array>
+#include <vector>
 
+#include <QPixmap>
+#include <QGlyphRun>
+#include <QList>
 #include <QWidget>
 
-#include "digit_glyphs.h"
+#include "glyph_images.h"
 
 class QLineEdit;
 
 namespace vortalin::qt {
 
-/// A text box for a number that the game rewrites every tick. While it does not have the
-/// focus it draws its box once and the digits from the glyph cache without laying text out,
-/// and repaints only the digits that change; while the player types into it, for a text
-/// that is not a number, and until its glyphs are ready after the window's first frame, a
-/// real line edit in it takes over. Either way it shows the same pixels as that line edit.
+/// A text box for a number that the game rewrites every tick. It draws its sunken border and
+/// white inside once per size, scale and palette, draws its text where a line edit would put
+/// it, and repaints only the characters that change. A frameless line edit over the inside
+/// takes over while the player types.
 class DigitsDisplay final : public QWidget {
   Q_OBJECT
 
  public:
-  DigitsDisplay(const QString& text, QWidget* parent);
-  ~DigitsDisplay() override;
+  /// A box with a sunken border `borderWidth` logical pixels wide around its inside.
+  DigitsDisplay(const QString& text, Qt::Alignment alignment, int borderWidth, QWidget* parent);
 
   QString text() const;
   void setText(const QString& text);
   /// The line edit the player types into; it is shown only while it is in use.
   QLineEdit& editor() const { return *editor_; }
-  /// From now on shows every text by the line edit: the rendering the display's own must match.
-  void usePlainLineEdit();
+  /// The area inside the border.
+  QRect insideRect() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,21 +43,36 @@ class DigitsDisplay final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPoint origin() const;
-  DigitGlyphs& glyphs();
-  void forgetGlyphs();
-  void prepareGlyphsWhenIdle();
+  /// A text laid out in the box.
+  struct Placed {
+    QString text;
+    QList<QGlyphRun> runs;  // laid out once, drawn at every paint
+    QPointF runsAt;         // where the runs' origin lies in the box
+  };
+  struct Glyph {
+    quint32 index;
+    QPointF at;
+    QRect ink;
+  };
+
+  Placed place(const QString& text) const;
+  static std::vector<Glyph> glyphsOf(const Placed& placed);
+  QRegion changedArea(const Placed& before, const Placed& after) const;
+  using PanelColours = std::array<QRgb, 5>;
+  PanelColours panelColours() const;
+  const QPixmap& panel();
+  void replaceText(const QString& text);
   void showEditor();
-  void showText();
-  void updateText(DigitGlyphs::Text text);
+  void hideEditor();
+  bool forwardToEditor(QMouseEvent* event);
 
   QLineEdit* editor_;
-  QString text_;
-  std::unique_ptr<DigitGlyphs> glyphs_;
-  std::optional<DigitGlyphs::Text> shown_;  // drawn over the empty box while the editor is hidden
-  bool preparing_ = false;
+  int borderWidth_;
+  Placed shown_;
+  QPixmap panel_;
+  GlyphImages largeGlyphs_;
+  PanelColours panelColours_{};
   bool editing_ = false;
-  bool plain_ = false;
 };
 
 }  // namespace vortalin::qt

@@ -5,29 +5,16 @@
 #include <tuple>
 
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QRawFont>
-#include <QScreen>
 #include <QString>
 
-#include "utf8.h"
-#include "form/design_state.h"
-#include "form/form_table.h"
 #include "form/stand_in_fonts.h"
-#include "form/twips.h"
+#include "utf8.h"
 
 namespace vortalin::qt {
 
 namespace {
-
-// The two displays are the only text the race redraws every tick.
-qreal largestDisplayPixelSize() {
-  qreal largest = 0;
-  for (std::string_view name : {form::energyControl, form::distanceControl}) {
-    largest = std::max(largest, form::pointsToPixels(form::findControl(name)->font->points));
-  }
-  return largest;
-}
 
 // Asked of the font database once per face: each answer takes a tenth of a millisecond, and
 // the window names the same face for most of its controls.
@@ -55,37 +42,23 @@ bool hasEveryGlyph(const QString& face, int weight, const QString& text) {
   return answer->second;
 }
 
-qreal largestScreenRatio() {
-  qreal largest = 1;
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    largest = std::max(largest, screen->devicePixelRatio());
-  }
-  return largest;
+// A QFont's stretch is a width against the normal width of its family, whatever the face's
+// own: a narrow face already stands at its own stretch (75 for Liberation Sans Narrow). So a
+// share of a face's natural width is that share of its own stretch, measured once per face.
+int ownStretch(const QFont& font) {
+  static std::map<QString, int> answers;
+  const auto [answer, added] = answers.try_emplace(font.family(), QFont::Unstretched);
+  if (!added) return answer->second;
+  QFont normal(font);
+  normal.setStretch(QFont::Unstretched);
+  const QString sample = QStringLiteral("MORVANTE ver 1.0 0123456789");
+  const qreal normalWidth = QFontMetricsF(normal).horizontalAdvance(sample);
+  const qreal naturalWidth = QFontMetricsF(font).horizontalAdvance(sample);
+  if (normalWidth > 0) answer->second = qRound(QFont::Unstretched * naturalWidth / normalWidth);
+  return answer->second;
 }
 
 }  // namespace
-
-// Qt's FreeType engine keeps rendered glyphs up to 64 pixels only, a limit built into Qt;
-// larger glyphs are painted from their outlines on every repaint, which at a device pixel
-// ratio of 2 includes the display the race redraws each tick. Raising the paint engine's
-// limit alone (QT_MAX_CACHED_GLYPH_SIZE) is no cure: the paint engine then asks the FreeType
-// engine for rendered glyphs it never keeps, and those glyphs are not drawn at all. With the
-// FreeType engine's cache off, the paint engine renders each glyph once into its own cache,
-// at any size up to its limit; text layout then loads glyph metrics afresh, which costs more
-// than it saves until the displays' glyphs outgrow the FreeType engine's limit.
-void cacheLargeGlyphs() {
-  constexpr const char* freetypeCacheOff = "QT_NO_FT_CACHE";
-  constexpr const char* largestCachedGlyph = "QT_MAX_CACHED_GLYPH_SIZE";
-  constexpr qreal freetypeCacheLimit = 64;
-  const bool setByUser =
-      qEnvironmentVariableIsSet(freetypeCacheOff) || qEnvironmentVariableIsSet(largestCachedGlyph);
-  if (setByUser) return;
-  if (largestDisplayPixelSize() * largestScreenRatio() <= freetypeCacheLimit) return;
-  qputenv(freetypeCacheOff, "1");
-  // 48 pt (64 pixels, the arrows) at a device pixel ratio of 2, with room to spare; kept
-  // well below 256 pixels, beyond which Qt renders no glyph into a cache.
-  qputenv(largestCachedGlyph, "160");
-}
 
 QFont toQFont(const form::Font& font, const QString& caption) {
   const form::FaceChoice choice = form::chooseFace(font, [&](std::string_view face) {
@@ -94,7 +67,9 @@ QFont toQFont(const form::Font& font, const QString& caption) {
   QFont result(fromUtf8(choice.face));
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
-  if (choice.widthPercent != 100) result.setStretch(choice.widthPercent);
+  if (choice.widthPercent != 100) {
+    result.setStretch(qRound(choice.widthPercent * ownStretch(result) / 100.0));
+  }
   return result;
 }
 

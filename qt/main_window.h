@@ -10,6 +10,10 @@
 
 namespace vortalin::qt {
 
+namespace test {
+struct WindowAccess;
+}
+
 /// The game's one window, `Form1`, built from the control table. Clicks on its buttons and
 /// the periods of its clock go to the game; nothing else of the window is handled.
 class MainWindow final : public QWidget {
@@ -20,7 +24,8 @@ class MainWindow final : public QWidget {
   ~MainWindow() override;
 
   const FormControls& controls() const { return controls_; }
-  game::ShownRaceView& raceView() { return game_->view(); }
+  /// What the race sees of the window.
+  const game::ShownRaceView& raceView() const { return game_->view(); }
   const Race& race() const { return game_->race(); }
 
   /// One period of the game clock, as the clock runs one for each period that falls due.
@@ -30,6 +35,8 @@ class MainWindow final : public QWidget {
   static constexpr const char* noticeName = WindowFrontEnd::noticeName;
 
  private:
+  friend struct test::WindowAccess;  // places boxes and colours the window as a tick would
+
   void connectHandlers();
   void runDuePeriods();
 

@@ -3,8 +3,8 @@
 # the same run, as a Markdown table, then a machine line. Takes about five minutes.
 # First the game against the reference window (bench/reference_window.cpp): CPU of the program
 # and of the X server per tick over a course, both pinned to one CPU, game and reference
-# alternating for VORTALIN_BENCH_ROUNDS rounds (at least 3); then the figures against a bare
-# Qt program.
+# alternating for VORTALIN_BENCH_ROUNDS rounds (at least 3), under greyscale and under RGB
+# subpixel antialiasing; then the figures against a bare Qt program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${VORTALIN_BUILD_DIR:-build}
@@ -47,24 +47,44 @@ echo '| figure | game | reference | game / reference | goal |'
 echo '|---|---|---|---|---|'
 
 # The program and the X server share one CPU, as on a single-core machine, so that neither
-# waits for the other on a different core and the sum is the work a tick costs.
+# waits for the other on a different core and the sum is the work a tick costs. Once with the
+# system's font settings (greyscale antialiasing) and once with RGB subpixel antialiasing, as
+# many desktops set it: a fontconfig file that includes the system's and sets rgba.
+subpixel_fonts=$RUNTIME_DIR/fonts-subpixel.conf
+cat >"$subpixel_fonts" <<'EOF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="rgba" mode="assign"><const>rgb</const></edit>
+  </match>
+</fontconfig>
+EOF
+FONTCONFIG_FILE=$subpixel_fonts fc-match -v 'Liberation Sans Narrow:bold' | grep -q 'rgba: 1' ||
+  { echo "bench.sh: the subpixel font settings did not take" >&2; exit 1; }
 pinned_cpu=$(($(nproc) - 1))
 taskset -cp "$pinned_cpu" "$XVFB_PID" >/dev/null
-# course_cpu SUBJECT-PREFIX: CPU per tick in µs, program + X server, over one course.
+# course_cpu SUBJECT-PREFIX [FONTCONFIG-FILE]: CPU per tick in µs, program + X server, over
+# one course.
 course_cpu() {
-  VORTALIN_BENCH_XSERVER_PID=$XVFB_PID QT_QPA_PLATFORM=xcb taskset -c "$pinned_cpu" \
-    "$harness" "${1}pace" | value cpu_per_tick_us
+  env ${2:+FONTCONFIG_FILE=$2} VORTALIN_BENCH_XSERVER_PID=$XVFB_PID QT_QPA_PLATFORM=xcb \
+    taskset -c "$pinned_cpu" "$harness" "${1}pace" | value cpu_per_tick_us
 }
-pair_ratios=()
-for round in $(seq "$rounds"); do
-  g=$(course_cpu ""); r=$(course_cpu reference-)
-  pair_ratios+=("$(ratio "$g" "$r")")
-  row "CPU per tick over a course, program + X server, one CPU, round $round, µs" "$g" "$r" \
-      "${pair_ratios[-1]}" -
+for antialiasing in greyscale subpixel; do
+  fonts=; [ "$antialiasing" = subpixel ] && fonts=$subpixel_fonts
+  pair_ratios=()
+  for round in $(seq "$rounds"); do
+    g=$(course_cpu "" "$fonts"); r=$(course_cpu reference- "$fonts")
+    pair_ratios+=("$(ratio "$g" "$r")")
+    row "CPU per tick over a course, $antialiasing AA, program + X server, one CPU, round $round, µs" \
+        "$g" "$r" "${pair_ratios[-1]}" -
+  done
+  m=$(printf '%s\n' "${pair_ratios[@]}" | median)
+  row "CPU per tick, $antialiasing AA, paired ratio: median of $rounds rounds" - - "$m" \
+      "≤ 0.6×: $(verdict "$m <= 0.6")"
 done
-m=$(printf '%s\n' "${pair_ratios[@]}" | median)
-row "CPU per tick, paired ratio: median of $rounds rounds" - - "$m" \
-    "≤ 0.6×: $(verdict "$m <= 0.6")"
 taskset -cp "0-$pinned_cpu" "$XVFB_PID" >/dev/null
 
 cpu_row_done=

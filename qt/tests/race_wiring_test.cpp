@@ -144,7 +144,7 @@ void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
     QCOMPARE(model.race.tick(), TickOutcome::Ran);
     ++ticks;
 
-    RaceView& view = window.raceView();
+    const RaceView& view = window.raceView();
     for (int i = 0; i < boxCount; ++i) {
       const Box box = static_cast<Box>(i);
       QCOMPARE(view.left(box), model.view.left(box));

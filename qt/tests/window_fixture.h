@@ -11,6 +11,15 @@
 
 namespace vortalin::qt::test {
 
+/// Writes to the window through the race's view, as the race does.
+struct WindowAccess {
+  static game::ShownRaceView& raceView(MainWindow& window) { return window.game_->view(); }
+};
+
+inline game::ShownRaceView& writableRaceView(MainWindow& window) {
+  return WindowAccess::raceView(window);
+}
+
 inline QPushButton& button(const MainWindow& window, const char* name) {
   return *window.controls().get<QPushButton>(name);
 }

@@ -249,7 +249,7 @@ class Differential {
         (void)window_.grab();
         break;
       case StepKind::Nudge: {
-        RaceView& view = window_.raceView();
+        RaceView& view = writableRaceView(window_);
         view.setLeft(Box::Player, view.left(Box::Player) + 1);
         break;
       }
@@ -260,7 +260,7 @@ class Differential {
   // Texts are compared only right after a tick: typing changes them until then.
   std::optional<std::string> compare(bool withTexts) {
     std::ostringstream out;
-    RaceView& view = window_.raceView();
+    const RaceView& view = window_.raceView();
     const game::ShownRaceView& model = session_.view();
     for (int i = 0; i < boxCount; ++i) {
       const Box box = static_cast<Box>(i);
