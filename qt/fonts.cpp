@@ -54,7 +54,7 @@ int ownStretch(const QFont& font) {
   const QString sample = QStringLiteral("MORVANTE ver 1.0 0123456789");
   const qreal normalWidth = QFontMetricsF(normal).horizontalAdvance(sample);
   const qreal naturalWidth = QFontMetricsF(font).horizontalAdvance(sample);
-  if (normalWidth > 0) answer->second = qRound(QFont::Unstretched * naturalWidth / normalWidth);
+  if (normalWidth > 0) answer->second = qRound(int{QFont::Unstretched} * naturalWidth / normalWidth);
   return answer->second;
 }
 
