@@ -126,6 +126,10 @@ void FormControls::applyFonts(int dpi) {
     std::wstring glyphs = toUtf16(record.caption);
     if (record.kind == ControlKind::TextBox) glyphs += textBoxGlyphs;
     Font font = record.font ? createFont(*record.font, glyphs, dpi) : createDefaultFont(dpi);
+    if (record.kind == ControlKind::CommandButton) {
+      const form::PixelRect rect = form::pixelRect(record, dpi);
+      font = fitToRoom(std::move(font), glyphs, captionRoom({rect.width, rect.height}));
+    }
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     control.font = std::move(font);  // the old font goes once nothing uses it
   }
