@@ -22,6 +22,10 @@ std::optional<RECT> inkOf(HDC dc, std::wstring_view caption);
 /// (a stand-in face wider than the one the table names, on a small button).
 Font fitToRoom(Font font, std::wstring_view caption, SIZE room);
 
+/// A condensed font (one with an average character width) condensed further where the widest
+/// word of a wrapping caption would not fit `width` on a line.
+Font fitWordsToWidth(Font font, std::wstring_view text, int width);
+
 /// The window's default font at a density.
 Font createDefaultFont(int dpi);
 
