@@ -71,7 +71,7 @@ def main():
     exe, tool = sys.argv[1], sys.argv[2]
     rows = course_rows(sys.argv[3])
     seconds = float(sys.argv[4]) if len(sys.argv) > 4 else 16.5
-    game = subprocess.Popen(["wine", exe])
+    game = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     window = subprocess.run(["timeout", "30", "xdotool", "search", "--sync", "--name", "^Form1$"],
                             check=True, capture_output=True, text=True).stdout.split()[0]
     time.sleep(1.0)
@@ -94,13 +94,19 @@ def main():
     previous = None
     captured = 0
     while time.monotonic() < end:
+        # A pause between reads: reading without one keeps the X server so busy that it
+        # copies Wine's shared image late, while the next tick is being drawn into it.
+        time.sleep(0.002)
         frame = grab()
         captured += 1
         if frame != previous:
             frames.append(frame)
             previous = frame
     subprocess.run([sys.executable, f"{sys.path[0]}/close_window.py", window], check=True)
-    game.wait(timeout=30)
+    try:
+        game.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        game.kill()
 
     groups = collections.defaultdict(list)
     for frame in frames:

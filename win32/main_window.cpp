@@ -183,10 +183,12 @@ HWND MainWindow::display(game::Display which) const {
                                                           : form::distanceControl);
 }
 
+// Repainted where it lands rather than its old pixels copied there: under Wine a copy can
+// reach the screen a frame apart from the paints of the same tick.
 void MainWindow::moveBox(Box box, game::PixelPoint topLeft) {
   const form::ControlKey& key = form::boxControls[static_cast<int>(box)];
   SetWindowPos(controls_->window(key.name, key.index), nullptr, topLeft.x, topLeft.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void MainWindow::setClockRunning(bool running) {
