@@ -71,7 +71,8 @@ std::vector<std::uint32_t> insidePixels(HWND window) {
     BitBlt(memory.get(), 0, 0, inside.right, inside.bottom, screen.get(), 0, 0, SRCCOPY);
   }
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB,
+                    0, 0, 0, 0, 0};
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(inside.right * inside.bottom));
   GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(inside.bottom), pixels.data(), &info,
             DIB_RGB_COLORS);
