@@ -401,7 +401,8 @@ struct NoticeReader {
   static inline const MainWindow* game = nullptr;
   static inline std::vector<std::wstring> texts;
   static inline std::wstring title;
-  static inline int open = 0;
+  static inline int open = 0;      // notices open at the last look
+  static inline int mostOpen = 0;  // at any look
   static inline bool modalToTheWindow = false;
   static inline bool clockStopped = false;
 
@@ -431,6 +432,7 @@ struct NoticeReader {
   static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
     open = 0;
     EnumThreadWindows(GetCurrentThreadId(), read, 0);
+    mostOpen = std::max(mostOpen, open);
     EnumThreadWindows(GetCurrentThreadId(), close, 0);
   }
 };
@@ -454,7 +456,7 @@ TEST_F(WindowTest, AFullCounterIsToldInAJapaneseNoticeModalToTheWindowThatStaysU
   EXPECT_NE(std::find(NoticeReader::texts.begin(), NoticeReader::texts.end(),
                       toUtf16(game::counterFullNotice)),
             NoticeReader::texts.end());
-  EXPECT_EQ(NoticeReader::open, 1);
+  EXPECT_EQ(NoticeReader::mostOpen, 1);
   EXPECT_TRUE(NoticeReader::modalToTheWindow) << "the window took input under its notice";
   EXPECT_TRUE(NoticeReader::clockStopped) << "the race ran on under its notice";
   EXPECT_FALSE(window.clock().running());
