@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/windows-96dpi.png and docs/windows-144dpi.png: the Windows program (its 64-bit
-# build) under Wine, a second and a half into a race, at 96 and at 144 dots per inch.
+# Makes docs/windows-96dpi.png, docs/windows-144dpi.png and docs/windows-192dpi.png: the
+# Windows program (its 64-bit build) under Wine, a second and a half into a race, at 96, 144
+# and 192 dots per inch.
 # Usage: scripts/screenshot-windows.sh   (after scripts/test-windows.sh has built it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,7 @@ click() {
 }
 
 mkdir -p docs
-for dpi in 96 144; do
+for dpi in 96 144 192; do
   wine_set_dpi "$dpi"
   "$wine_run" win64 "$bin/vortalin.exe" &
   game=$!

@@ -30,7 +30,7 @@ BufferedPaint::BufferedPaint(HWND window) : window_(window) {
       CreateCompatibleBitmap(screen, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top));
   // Without memory for the buffer, paint straight on the screen rather than not at all.
   if (!memory_ || !bitmap_) return;
-  previousBitmap_ = SelectObject(memory_.get(), bitmap_.get());
+  canvas_.emplace(memory_.get(), bitmap_.get());
   SetWindowOrgEx(memory_.get(), bounds_.left, bounds_.top, nullptr);
   target_ = memory_.get();
 }
@@ -52,7 +52,6 @@ BufferedPaint::~BufferedPaint() {
       BitBlt(paint_.hdc, part.left, part.top, part.right - part.left, part.bottom - part.top,
              memory_.get(), part.left, part.top, SRCCOPY);
     }
-    SelectObject(memory_.get(), previousBitmap_);
   }
   EndPaint(window_, &paint_);
 }

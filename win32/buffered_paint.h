@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "handles.h"
@@ -33,7 +34,7 @@ class BufferedPaint {
   HDC target_ = nullptr;
   MemoryDc memory_;
   Bitmap bitmap_;
-  HGDIOBJ previousBitmap_ = nullptr;
+  std::optional<Selection> canvas_;  // the bitmap in the memory DC, until both go
 };
 
 }  // namespace vortalin::win32

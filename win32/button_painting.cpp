@@ -1,5 +1,8 @@
 #include "button_painting.h"
 
+#include <optional>
+
+#include "fonts.h"
 #include "handles.h"
 
 namespace vortalin::win32 {
@@ -8,16 +11,32 @@ namespace {
 
 // Pixels between the edge and the focus rectangle, inside the bevel.
 constexpr int focusInset = 4;
+constexpr int bevelWidth = 2;  // DrawEdge's raised and sunken edges
 
+// The caption's ink is centred, not its line: a face's line can be far taller than its
+// glyphs (a Japanese face's arrows), and centring the line would push them off the face.
 void drawCaption(HDC dc, RECT area, const ButtonLook& look, std::wstring_view caption) {
   const Selection font(dc, look.font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look.text);
-  DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &area,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  const std::optional<RECT> ink = inkOf(dc, caption);
+  if (!ink) {
+    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    return;
+  }
+  const int x = (area.left + area.right - ink->left - ink->right) / 2;
+  const int y = (area.top + area.bottom - ink->top - ink->bottom) / 2;
+  SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
+  TextOutW(dc, x, y, caption.data(), static_cast<int>(caption.size()));
 }
 
 }  // namespace
+
+SIZE captionRoom(SIZE button) {
+  const int spare = 2 * (bevelWidth + 1);
+  return {button.cx - spare, button.cy - spare};
+}
 
 void paintButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, std::wstring_view caption) {
   const RECT bounds = item.rcItem;

@@ -12,6 +12,9 @@ struct ButtonLook {
   HFONT font = nullptr;
 };
 
+/// The room a caption's ink has on a button of a size: inside the bevel, a pixel clear of it.
+SIZE captionRoom(SIZE button);
+
 /// Paints an owner-drawn button for WM_DRAWITEM: its face in its own colour in every state,
 /// a raised bevel that sinks while pressed, the caption centred, and the focus rectangle.
 void paintButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, std::wstring_view caption);

@@ -1,7 +1,9 @@
 #include "fonts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "dpi.h"
@@ -35,12 +37,27 @@ bool isInstalled(HDC dc, LOGFONTW font) {
   return found;
 }
 
-// The average character width that condenses a font to a share of its natural width.
+// How wide a face is drawn against a face of normal width, in percent, from its OpenType
+// width class (1 ultra-condensed to 9 ultra-expanded); 100 where the face does not say.
+int designedWidthPercent(HDC dc) {
+  constexpr std::array<int, 9> percentOfClass{50, 63, 75, 88, 100, 113, 125, 150, 200};
+  constexpr DWORD os2Table = 0x322F534F;  // "OS/2", as GetFontData reads the tag
+  constexpr DWORD widthClassOffset = 6;
+  std::array<BYTE, 2> widthClass{};
+  if (GetFontData(dc, os2Table, widthClassOffset, widthClass.data(), 2) != 2) return 100;
+  const int value = widthClass[0] << 8 | widthClass[1];
+  return value >= 1 && value <= 9 ? percentOfClass[value - 1] : 100;
+}
+
+// The average character width that draws a font at a share of a normal-width face's width.
+// A face that is narrow by design (Liberation Sans Narrow) is condensed only by what
+// remains: condensing it by the whole share again would thin its strokes to a light weight.
 LONG condensedWidth(HDC dc, HFONT font, int percent) {
   const Selection selected(dc, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  return std::lround(metrics.tmAveCharWidth * percent / 100.0);
+  const double share = std::min(static_cast<double>(percent) / designedWidthPercent(dc), 1.0);
+  return std::lround(metrics.tmAveCharWidth * share);
 }
 
 }  // namespace
@@ -72,6 +89,76 @@ Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
     chosen.lfWidth = condensedWidth(dc.get(), natural.get(), choice.widthPercent);
   }
   return Font(CreateFontIndirectW(&chosen));
+}
+
+std::optional<RECT> inkOf(HDC dc, std::wstring_view caption) {
+  constexpr MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  std::optional<RECT> ink;
+  int pen = 0;
+  for (const wchar_t character : caption) {
+    GLYPHMETRICS glyph{};
+    if (GetGlyphOutlineW(dc, character, GGO_METRICS, &glyph, 0, nullptr, &identity) ==
+        GDI_ERROR) {
+      return std::nullopt;
+    }
+    const int left = pen + glyph.gmptGlyphOrigin.x;
+    const int top = -glyph.gmptGlyphOrigin.y;
+    const RECT box{left, top, left + static_cast<int>(glyph.gmBlackBoxX),
+                   top + static_cast<int>(glyph.gmBlackBoxY)};
+    if (ink) {
+      UnionRect(&*ink, &*ink, &box);
+    } else {
+      ink = box;
+    }
+    pen += glyph.gmCellIncX;
+  }
+  return ink;
+}
+
+Font fitToRoom(Font font, std::wstring_view caption, SIZE room) {
+  LOGFONTW shape{};
+  GetObjectW(font.get(), sizeof shape, &shape);
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    std::optional<RECT> ink;
+    {
+      const Selection selected(dc.get(), font.get());
+      ink = inkOf(dc.get(), caption);
+    }
+    if (!ink) return font;
+    const double scale = std::min(static_cast<double>(room.cx) / (ink->right - ink->left),
+                                  static_cast<double>(room.cy) / (ink->bottom - ink->top));
+    if (scale >= 1) return font;
+    // A pixel below the share, so that rounding cannot leave the ink a pixel too large.
+    shape.lfHeight = static_cast<LONG>(shape.lfHeight * scale) + (shape.lfHeight < 0 ? 1 : -1);
+    shape.lfWidth = static_cast<LONG>(shape.lfWidth * scale);
+    font.reset(CreateFontIndirectW(&shape));
+  }
+  return font;
+}
+
+Font fitWordsToWidth(Font font, std::wstring_view text, int width) {
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const auto widestWord = [&](HFONT candidate) {
+    const Selection selected(dc.get(), candidate);
+    int widest = 0;
+    for (std::size_t start = 0; start < text.size();) {
+      const std::size_t end = std::min(text.find(L' ', start), text.size());
+      SIZE size{};
+      GetTextExtentPoint32W(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
+      widest = std::max(widest, static_cast<int>(size.cx));
+      start = end + 1;
+    }
+    return widest;
+  };
+  LOGFONTW shape{};
+  GetObjectW(font.get(), sizeof shape, &shape);
+  for (int widest = widestWord(font.get()); widest > width && shape.lfWidth > 1;
+       widest = widestWord(font.get())) {
+    shape.lfWidth = std::min(shape.lfWidth - 1, static_cast<LONG>(shape.lfWidth * width / widest));
+    font.reset(CreateFontIndirectW(&shape));
+  }
+  return font;
 }
 
 Font createDefaultFont(int dpi) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,18 @@ namespace vortalin::win32 {
 /// installed or lacks a glyph of `text`, the first installed face of the same kind that has
 /// every glyph takes its place.
 Font createFont(const form::Font& font, std::wstring_view text, int dpi);
+
+/// The box that a caption's glyphs ink in the font selected into `dc`, from the start of its
+/// baseline (y up is negative), or nothing where the face gives no glyph outlines.
+std::optional<RECT> inkOf(HDC dc, std::wstring_view caption);
+
+/// The font made smaller, keeping its shape, where a caption's ink would not fit `room`
+/// (a stand-in face wider than the one the table names, on a small button).
+Font fitToRoom(Font font, std::wstring_view caption, SIZE room);
+
+/// A condensed font (one with an average character width) condensed further where the widest
+/// word of a wrapping caption would not fit `width` on a line.
+Font fitWordsToWidth(Font font, std::wstring_view text, int width);
 
 /// The window's default font at a density.
 Font createDefaultFont(int dpi);

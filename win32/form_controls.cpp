@@ -113,10 +113,11 @@ void FormControls::stack() {
   }
 }
 
+// Placed first: a caption's font is fitted to its control's inside.
 void FormControls::setDpi(int dpi) {
   applyLooks(dpi);
-  applyFonts(dpi);
   place(dpi);
+  applyFonts(dpi);
 }
 
 void FormControls::applyFonts(int dpi) {
@@ -126,6 +127,14 @@ void FormControls::applyFonts(int dpi) {
     std::wstring glyphs = toUtf16(record.caption);
     if (record.kind == ControlKind::TextBox) glyphs += textBoxGlyphs;
     Font font = record.font ? createFont(*record.font, glyphs, dpi) : createDefaultFont(dpi);
+    RECT inside{};
+    GetClientRect(control.window, &inside);
+    if (record.kind == ControlKind::CommandButton) {
+      font = fitToRoom(std::move(font), glyphs, captionRoom({inside.right, inside.bottom}));
+    }
+    if (record.kind == ControlKind::Label && record.wordWrap) {
+      font = fitWordsToWidth(std::move(font), glyphs, inside.right);
+    }
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     control.font = std::move(font);  // the old font goes once nothing uses it
   }

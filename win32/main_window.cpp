@@ -6,9 +6,11 @@
 #include "colours.h"
 #include "form/design_state.h"
 #include "dpi.h"
+#include "resource_ids.h"
 #include "form/form_table.h"
 #include "startup_error.h"
 #include "text.h"
+#include "window_class.h"
 #include "form/twips.h"
 #include "vortalin/identity.h"
 
@@ -17,24 +19,9 @@ namespace vortalin::win32 {
 namespace {
 
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// The application icon of the program's resources (app/vortalin.rc.in).
-constexpr int applicationIconId = 1;
 constexpr UINT_PTR modalLoopTimer = 1;
 
 const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
-
-void registerClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExW(instance, className, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = className;
-  if (!RegisterClassExW(&windowClass)) {
-    throw StartupError("cannot register the window class", GetLastError());
-  }
-}
 
 }  // namespace
 
@@ -54,14 +41,14 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::create(HINSTANCE instance) {
-  registerClass(instance, className, procedure);
+  registerWindowClass(instance, className, procedure);
   window_ = CreateWindowExW(0, className, toUtf16(formRecord().caption).c_str(), windowStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, this);
   if (window_ == nullptr) throw StartupError("cannot create the window", GetLastError());
   // The icon at its own size, 30 x 50: never stretched to a square.
   icon_.reset(static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(applicationIconId), IMAGE_ICON, 0, 0, 0)));
+      LoadImageW(instance, MAKEINTRESOURCEW(VORTALIN_APPLICATION_ICON), IMAGE_ICON, 0, 0, 0)));
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
   dpi_ = windowDpi(window_);
@@ -85,9 +72,16 @@ void MainWindow::show(int showCommand) {
   SetFocus(controls_->firstInTabOrder());
 }
 
+// What the periods changed reaches the screen as one update: the window and every control
+// are painted together before the thread next waits, when Wine hands its drawing to X. Left
+// to their own WM_PAINT messages, one per wake-up, a frame could show the window's new
+// colour beside a display's old text.
 void MainWindow::runDueClockPeriods() {
   const int due = clock_.takeDuePeriods();
   for (int period = 0; period < due && clock_.running(); ++period) controller_->clockPeriod();
+  if (due > 0 && window_ != nullptr) {
+    RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
@@ -189,10 +183,12 @@ HWND MainWindow::display(game::Display which) const {
                                                           : form::distanceControl);
 }
 
+// Repainted where it lands rather than its old pixels copied there: under Wine a copy can
+// reach the screen a frame apart from the paints of the same tick.
 void MainWindow::moveBox(Box box, game::PixelPoint topLeft) {
   const form::ControlKey& key = form::boxControls[static_cast<int>(box)];
   SetWindowPos(controls_->window(key.name, key.index), nullptr, topLeft.x, topLeft.y, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void MainWindow::setClockRunning(bool running) {
@@ -216,7 +212,9 @@ void MainWindow::setDisplayText(game::Display which, std::string_view text) {
   SetWindowTextW(display(which), toUtf16(text).c_str());
 }
 
-// Modal to the window, which stays open and is usable again once the player has read it.
+// Window-modal: with the window as its owner, the message box disables the window until the
+// player closes it, so no click (START among them) reaches the game meanwhile and no second
+// notice can open over the first. The controller has stopped the clock before it calls this.
 void MainWindow::showNotice(std::string_view message) {
   MessageBoxW(window_, toUtf16(message).c_str(), toUtf16(identity::name).c_str(),
               MB_OK | MB_ICONINFORMATION);

@@ -2,6 +2,7 @@
 
 #include "buffered_paint.h"
 #include "handles.h"
+#include "window_class.h"
 
 namespace vortalin::win32 {
 
@@ -88,14 +89,7 @@ LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 const wchar_t* pictureBoxClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExW(instance, className, &windowClass)) return className;
-  windowClass.lpfnWndProc = pictureBoxProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = className;
-  RegisterClassExW(&windowClass);
+  registerWindowClass(instance, className, pictureBoxProcedure);
   return className;
 }
 

@@ -14,8 +14,9 @@ struct PictureBoxLook {
   int margin = 0;  // pixels between the box's edge and its picture
 };
 
-/// The window class of picture boxes, registered on first use. A box is created with a
-/// pointer to its look (kept alive by its owner) as the creation parameter.
+/// The window class of picture boxes, registered on first use (throws StartupError if
+/// Windows refuses it). A box is created with a pointer to its look (kept alive by its
+/// owner) as the creation parameter.
 const wchar_t* pictureBoxClass(HINSTANCE instance);
 
 }  // namespace vortalin::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -58,6 +59,73 @@ int widestWord(HFONT font, const std::wstring& text) {
 
 int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
 
+/// The pixels a window's inside shows now, 0x00RRGGBB, row by row.
+std::vector<std::uint32_t> insidePixels(HWND window) {
+  RECT inside{};
+  GetClientRect(window, &inside);
+  const WindowDc screen(window);
+  const MemoryDc memory(CreateCompatibleDC(screen.get()));
+  const Bitmap bitmap(CreateCompatibleBitmap(screen.get(), inside.right, inside.bottom));
+  {
+    const Selection selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, inside.right, inside.bottom, screen.get(), 0, 0, SRCCOPY);
+  }
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB,
+                    0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(inside.right * inside.bottom));
+  GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(inside.bottom), pixels.data(), &info,
+            DIB_RGB_COLORS);
+  return pixels;
+}
+
+/// The weight class (700 bold) of the face a font really draws with, from its OS/2 table.
+int faceWeight(HFONT font) {
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const Selection selected(dc.get(), font);
+  constexpr DWORD os2Table = 0x322F534F;
+  std::uint8_t weight[2]{};
+  if (GetFontData(dc.get(), os2Table, 4, weight, 2) != 2) return 0;
+  return weight[0] << 8 | weight[1];
+}
+
+/// Where a button's caption inks its face: every pixel inside the bevel that is not the
+/// face's colour, and how thick its dark strokes are on average across a row.
+struct CaptionInk {
+  RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};  // right and bottom exclusive
+  double meanStroke = 0;
+};
+
+constexpr int bevelWidth = 2;  // DrawEdge's raised edge
+
+CaptionInk captionInk(HWND button, COLORREF face) {
+  const std::vector<std::uint32_t> pixels = insidePixels(button);
+  RECT inside{};
+  GetClientRect(button, &inside);
+  const std::uint32_t facePixel = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const auto dark = [](std::uint32_t pixel) {
+    return (pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) < 3 * 0x60;
+  };
+  CaptionInk ink;
+  int strokes = 0;
+  int strokePixels = 0;
+  for (int y = bevelWidth; y < inside.bottom - bevelWidth; ++y) {
+    bool inStroke = false;
+    for (int x = bevelWidth; x < inside.right - bevelWidth; ++x) {
+      const std::uint32_t pixel = pixels[static_cast<std::size_t>(y * inside.right + x)] & 0xFFFFFF;
+      if (pixel != facePixel) {
+        ink.box = {std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                   std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
+      }
+      strokes += dark(pixel) && !inStroke;
+      strokePixels += dark(pixel);
+      inStroke = dark(pixel);
+    }
+  }
+  ink.meanStroke = strokes > 0 ? static_cast<double>(strokePixels) / strokes : 0;
+  return ink;
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
@@ -82,14 +150,25 @@ class WindowTest : public ::testing::Test {
 };
 
 // Parameter: a density the window is told it has moved to, or 0 to keep the one it opened at.
-class WindowLayout : public WindowTest, public ::testing::WithParamInterface<int> {};
+class WindowLayout : public WindowTest, public ::testing::WithParamInterface<int> {
+ protected:
+  WindowLayout() {
+    // Wholly on the screen, whose pixels the tests read back.
+    SetWindowPos(window.handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    if (GetParam() == 0) return;
+    RECT place{};
+    GetWindowRect(window.handle(), &place);
+    // Room for the larger window, as Windows suggests it.
+    place.right = place.left + 1000;
+    place.bottom = place.top + 1000;
+    SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
+                 reinterpret_cast<LPARAM>(&place));
+    pump(window);
+  }
+};
 
 TEST_P(WindowLayout, EveryControlSitsWhereTheTableSaysAtTheWindowsDensity) {
   if (GetParam() != 0) {
-    RECT place{};
-    GetWindowRect(window.handle(), &place);
-    SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(GetParam(), GetParam()),
-                 reinterpret_cast<LPARAM>(&place));
     ASSERT_EQ(window.dotsPerInch(), GetParam());
   }
   const int dpi = window.dotsPerInch();
@@ -111,8 +190,6 @@ TEST_P(WindowLayout, EveryControlSitsWhereTheTableSaysAtTheWindowsDensity) {
       << "the course frame's inside is as wide as the course picture";
 }
 
-INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192));
-
 TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
   const form::ControlRecord& form = form::control("Form1");
   const int dpi = window.dotsPerInch();
@@ -132,10 +209,45 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
       GetClientRect(control(record.name), &inside);
       EXPECT_LE(widestWord(font, toUtf16(record.caption)), inside.right)
           << record.name << "'s caption is cut at its sides";
+      if (record.font && record.font->weight >= 700) {
+        EXPECT_GE(faceWeight(font), 700) << record.name << " is drawn in a face lighter than bold";
+      }
     }
   }
   EXPECT_FALSE(window.clock().running());
 }
+
+// A caption drawn by its line box rather than its ink sits low in a short button, or runs
+// into the bevel; a stand-in condensed too far draws START in thin strokes.
+TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
+  SetFocus(control("Text1"));  // no focus rectangle over a caption
+  pump(window);
+  const double designPixel = window.dotsPerInch() / 96.0;
+  for (const form::ControlRecord& record : form::formTable) {
+    if (record.kind != form::ControlKind::CommandButton) continue;
+    const HWND button = control(record.name);
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const CaptionInk ink = captionInk(button, toColorRef(*record.background));
+    RECT inside{};
+    GetClientRect(button, &inside);
+    ASSERT_LT(ink.box.left, ink.box.right) << record.name << " shows no caption";
+    EXPECT_GT(ink.box.left, bevelWidth) << record.name << ": ink columns " << ink.box.left
+                                        << " to " << ink.box.right << " of " << inside.right;
+    EXPECT_GT(ink.box.top, bevelWidth) << record.name << "'s caption touches the bevel";
+    EXPECT_LT(ink.box.right, inside.right - bevelWidth) << record.name;
+    EXPECT_LT(ink.box.bottom, inside.bottom - bevelWidth)
+        << record.name << "'s caption touches the bevel";
+    EXPECT_NEAR((ink.box.top + ink.box.bottom) / 2.0, inside.bottom / 2.0, designPixel)
+        << record.name << ": ink rows " << ink.box.top << " to " << ink.box.bottom << " of "
+        << inside.bottom;
+    if (record.name == "Command1") {
+      const double stroke = ink.meanStroke / (ink.box.bottom - ink.box.top);
+      EXPECT_GE(stroke, 0.16) << "START's strokes are " << ink.meanStroke << " pixels wide";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192));
 
 // Windows takes both the drawing order and the Tab key's order from the order of a
 // container's child windows.
@@ -248,33 +360,13 @@ class WindowCourse : public WindowTest {
     std::string texts[2]{"1000", "0"};
   };
 
-  /// The pixels the course frame's inside shows now.
-  std::vector<std::uint32_t> viewPixels() const {
-    const HWND view = control("Picture1");
-    RECT inside{};
-    GetClientRect(view, &inside);
-    const WindowDc screen(view);
-    const MemoryDc memory(CreateCompatibleDC(screen.get()));
-    const Bitmap bitmap(CreateCompatibleBitmap(screen.get(), inside.right, inside.bottom));
-    {
-      const Selection selected(memory.get(), bitmap.get());
-      BitBlt(memory.get(), 0, 0, inside.right, inside.bottom, screen.get(), 0, 0, SRCCOPY);
-    }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(inside.right * inside.bottom));
-    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(inside.bottom), pixels.data(),
-              &info, DIB_RGB_COLORS);
-    return pixels;
-  }
-
   /// What the view shows after the painting of one tick's dirty parts, against a repaint of
   /// the whole view.
   void compareWithFullRepaint() {
-    const std::vector<std::uint32_t> partly = viewPixels();
+    const std::vector<std::uint32_t> partly = insidePixels(control("Picture1"));
     RedrawWindow(control("Picture1"), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(partly, viewPixels()) << "the partial repaints left a mark";
+    EXPECT_EQ(partly, insidePixels(control("Picture1"))) << "the partial repaints left a mark";
   }
 
   NoFrontEnd nothingShown;
@@ -303,31 +395,52 @@ TEST_F(WindowCourse, AWholeCourseShowsWhatTheCoreComputesTickByTick) {
 }
 
 /// What a message box of this thread said, read and closed from a timer while it is open.
+/// While it is open, also whether the game's window was its owner and took no input, and
+/// whether the clock had stopped.
 struct NoticeReader {
+  static inline const MainWindow* game = nullptr;
   static inline std::vector<std::wstring> texts;
   static inline std::wstring title;
+  static inline int open = 0;      // notices open at the last look
+  static inline int mostOpen = 0;  // at any look
+  static inline bool modalToTheWindow = false;
+  static inline bool clockStopped = false;
 
+  static bool isNotice(HWND window) {
+    wchar_t className[16]{};
+    GetClassNameW(window, className, 16);
+    return std::wstring_view(className) == L"#32770" && IsWindowVisible(window);
+  }
   static BOOL CALLBACK readText(HWND child, LPARAM) {
     texts.push_back(windowText(child));
     return TRUE;
   }
-  static BOOL CALLBACK closeMessageBox(HWND window, LPARAM) {
-    wchar_t className[16]{};
-    GetClassNameW(window, className, 16);
-    if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  static BOOL CALLBACK read(HWND window, LPARAM) {
+    if (!isNotice(window)) return TRUE;
+    ++open;
     title = windowText(window);
     EnumChildWindows(window, readText, 0);
-    PostMessageW(window, WM_COMMAND, IDOK, 0);
-    return FALSE;
+    modalToTheWindow =
+        GetWindow(window, GW_OWNER) == game->handle() && !IsWindowEnabled(game->handle());
+    clockStopped = !game->clock().running();
+    return TRUE;
+  }
+  static BOOL CALLBACK close(HWND window, LPARAM) {
+    if (isNotice(window)) PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
   }
   static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), closeMessageBox, 0);
+    open = 0;
+    EnumThreadWindows(GetCurrentThreadId(), read, 0);
+    mostOpen = std::max(mostOpen, open);
+    EnumThreadWindows(GetCurrentThreadId(), close, 0);
   }
 };
 
 // 21 whole courses and more: the 32768th tick since the window opened finds the counter full.
-TEST_F(WindowTest, AFullCounterIsToldInAJapaneseMessageAndTheWindowStaysUsable) {
+TEST_F(WindowTest, AFullCounterIsToldInAJapaneseNoticeModalToTheWindowThatStaysUsable) {
   ShowWindow(window.handle(), SW_HIDE);  // nothing to see until the end; runs faster
+  NoticeReader::game = &window;
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, NoticeReader::onTimer);
   std::optional<TickOutcome> outcome;
   int ticks = 0;
@@ -343,6 +456,9 @@ TEST_F(WindowTest, AFullCounterIsToldInAJapaneseMessageAndTheWindowStaysUsable) 
   EXPECT_NE(std::find(NoticeReader::texts.begin(), NoticeReader::texts.end(),
                       toUtf16(game::counterFullNotice)),
             NoticeReader::texts.end());
+  EXPECT_EQ(NoticeReader::mostOpen, 1);
+  EXPECT_TRUE(NoticeReader::modalToTheWindow) << "the window took input under its notice";
+  EXPECT_TRUE(NoticeReader::clockStopped) << "the race ran on under its notice";
   EXPECT_FALSE(window.clock().running());
   EXPECT_TRUE(IsWindow(window.handle()));
   EXPECT_TRUE(IsWindowEnabled(window.handle()));
