@@ -21,8 +21,10 @@ inline constexpr std::array<std::string_view, 8> japaneseGothicStandIns{
 inline constexpr int shiftJisCharset = 128;
 
 /// Impact is a heavy face far narrower than the sans faces that stand in for it: a stand-in
-/// is condensed to this share of its width, so the captions keep their designed proportions
-/// and "MORVANTE" fits the title's square on one line.
+/// is drawn at this share of a normal-width face's width, so the captions keep their designed
+/// proportions and "MORVANTE" fits the title's square on one line. A face that is narrow by
+/// design (Liberation Sans Narrow, 75 %) is condensed only by what remains, which keeps its
+/// strokes bold.
 inline constexpr int impactStandInWidthPercent = 58;
 
 /// The stand-ins of a font's kind, by its character set.
@@ -31,7 +33,7 @@ constexpr std::span<const std::string_view> standInsFor(const Font& font) {
   return latinStandIns;
 }
 
-/// The face a control draws with, and the share of its natural width it is drawn at.
+/// The face a control draws with, and the share of a normal-width face's width it is drawn at.
 struct FaceChoice {
   std::string_view face;
   int widthPercent = 100;

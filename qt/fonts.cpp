@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QRawFont>
 #include <QString>
 
@@ -42,22 +41,6 @@ bool hasEveryGlyph(const QString& face, int weight, const QString& text) {
   return answer->second;
 }
 
-// A QFont's stretch is a width against the normal width of its family, whatever the face's
-// own: a narrow face already stands at its own stretch (75 for Liberation Sans Narrow). So a
-// share of a face's natural width is that share of its own stretch, measured once per face.
-int ownStretch(const QFont& font) {
-  static std::map<QString, int> answers;
-  const auto [answer, added] = answers.try_emplace(font.family(), QFont::Unstretched);
-  if (!added) return answer->second;
-  QFont normal(font);
-  normal.setStretch(QFont::Unstretched);
-  const QString sample = QStringLiteral("MORVANTE ver 1.0 0123456789");
-  const qreal normalWidth = QFontMetricsF(normal).horizontalAdvance(sample);
-  const qreal naturalWidth = QFontMetricsF(font).horizontalAdvance(sample);
-  if (normalWidth > 0) answer->second = qRound(int{QFont::Unstretched} * naturalWidth / normalWidth);
-  return answer->second;
-}
-
 }  // namespace
 
 QFont toQFont(const form::Font& font, const QString& caption) {
@@ -67,9 +50,8 @@ QFont toQFont(const form::Font& font, const QString& caption) {
   QFont result(fromUtf8(choice.face));
   result.setPointSizeF(font.points);
   result.setWeight(static_cast<QFont::Weight>(font.weight));
-  if (choice.widthPercent != 100) {
-    result.setStretch(qRound(choice.widthPercent * ownStretch(result) / 100.0));
-  }
+  // A QFont's stretch is a share of a normal-width face's width, as the choice's is.
+  if (choice.widthPercent != 100) result.setStretch(choice.widthPercent);
   return result;
 }
 

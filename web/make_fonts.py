@@ -32,9 +32,16 @@ def subsetted(font, text):
     return font
 
 
+# How wide each OpenType width class (1 ultra-condensed to 9 ultra-expanded) is drawn against a
+# face of normal width, in percent.
+PERCENT_OF_WIDTH_CLASS = {1: 50, 2: 63, 3: 75, 4: 88, 5: 100, 6: 113, 7: 125, 8: 150, 9: 200}
+
+
 def condensed(font, percent):
-    """Scales every glyph and advance horizontally."""
-    scale = percent / 100.0
+    """Scales every glyph and advance horizontally, to `percent` of a normal-width face's
+    width: a face that is narrow by design is condensed only by what remains."""
+    designed = PERCENT_OF_WIDTH_CLASS.get(font["OS/2"].usWidthClass, 100)
+    scale = min(percent / designed, 1.0)
     glyph_set = font.getGlyphSet()
     glyf = font["glyf"]
     for name in font.getGlyphOrder():
