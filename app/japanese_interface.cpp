@@ -17,7 +17,8 @@ void useJapaneseInterface(QApplication& application, QTranslator& translator) {
   const QLocale japanese(qt::fromUtf8(identity::uiLocale));
   QLocale::setDefault(japanese);
   // Without the translations installed Qt falls back to its English texts.
-  if (translator.load(japanese, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (translator.load(japanese, "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     application.installTranslator(&translator);
   }
 }

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "form/design_state.h"
 #include "core/race.h"
 #include "core/tests/race_model.h"
+#include "form/design_state.h"
 
 namespace vortalin {
 namespace {

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "qt/colours.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/frames_and_tab_order.h"
+#include "qt/colours.h"
 #include "qt/picture_resources.h"
 #include "qt/qt_geometry.h"
 

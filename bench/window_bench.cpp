@@ -94,7 +94,9 @@ double xServerCpuSeconds() {
   return seconds;
 }
 
-void print(const char* key, double value) { std::printf("%s %.6g\n", key, value); }
+void print(const char* key, double value) {
+  std::printf("%s %.6g\n", key, value);
+}
 
 // The value below which `fraction` of the sorted samples lie (nearest rank).
 qint64 percentile(std::vector<qint64> samples, double fraction) {
@@ -221,17 +223,15 @@ int runPace(Kind kind) {
   print("wall_s", wall);
   print("wall_ratio", wall / ideal);
   printDistribution("interval_ms", intervals, 1e6);
-  print("intervals_over_15ms",
-        double(std::count_if(intervals.begin(), intervals.end(),
-                             [](qint64 i) { return i > lostIntervalNs; })));
+  print("intervals_over_15ms", double(std::count_if(intervals.begin(), intervals.end(),
+                                                    [](qint64 i) { return i > lostIntervalNs; })));
   print("lost_ticks", double(qRound64(wall * 1e3 / tickIntervalMs) - qint64(ticks)));
   print("course_cpu_s", after.cpuSeconds - before.cpuSeconds);
   print("course_cpu_percent", 100.0 * (after.cpuSeconds - before.cpuSeconds) / wall);
   if (xBefore >= 0) {
     const double xCpu = xAfter - xBefore;
     print("xserver_cpu_s", xCpu);
-    print("cpu_per_tick_us",
-          1e6 * (after.cpuSeconds - before.cpuSeconds + xCpu) / double(ticks));
+    print("cpu_per_tick_us", 1e6 * (after.cpuSeconds - before.cpuSeconds + xCpu) / double(ticks));
   }
   print("process_cpu_s", after.cpuSeconds);
   print("maxrss_kib", double(after.maxResidentKiB));
@@ -334,8 +334,8 @@ int main(int argc, char* argv[]) {
   const std::string mode = argv[1];
   Kind kind = Kind::Game;
   std::string task = mode;
-  for (const auto& [prefix, prefixed] : {std::pair{"bare-", Kind::Bare},
-                                         std::pair{"reference-", Kind::Reference}}) {
+  for (const auto& [prefix, prefixed] :
+       {std::pair{"bare-", Kind::Bare}, std::pair{"reference-", Kind::Reference}}) {
     if (mode.starts_with(prefix)) {
       kind = prefixed;
       task = mode.substr(std::string_view(prefix).size());

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "form_table.h"
 #include "core/view_state.h"
+#include "form_table.h"
 
 namespace vortalin::form {
 
@@ -16,8 +16,8 @@ struct ControlKey {
 };
 
 /// The picture box that holds each box of the race view, in the order of `Box`.
-inline constexpr std::array<ControlKey, boxCount> boxControls{{
-    {"Picture2"}, {"Picture3"}, {"Picture4", 0}, {"Picture4", 1}}};
+inline constexpr std::array<ControlKey, boxCount> boxControls{
+    {{"Picture2"}, {"Picture3"}, {"Picture4", 0}, {"Picture4", 1}}};
 
 /// What a click on a button does.
 enum class Command { Start, SteerLeft, SteerRight, Stop };
@@ -28,11 +28,10 @@ struct ButtonCommand {
 };
 
 /// The button behind each command; no other control has one.
-inline constexpr std::array<ButtonCommand, 4> buttonCommands{{
-    {"Command1", Command::Start},
-    {"Command2", Command::SteerLeft},
-    {"Command3", Command::SteerRight},
-    {"Command4", Command::Stop}}};
+inline constexpr std::array<ButtonCommand, 4> buttonCommands{{{"Command1", Command::Start},
+                                                              {"Command2", Command::SteerLeft},
+                                                              {"Command3", Command::SteerRight},
+                                                              {"Command4", Command::Stop}}};
 
 /// The command of a control, or none for a control that has none.
 constexpr std::optional<Command> commandOfControl(std::string_view controlName) {

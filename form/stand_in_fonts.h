@@ -15,8 +15,8 @@ namespace vortalin::form {
 inline constexpr std::array<std::string_view, 4> latinStandIns{
     "Arial Narrow", "Liberation Sans Narrow", "Arial", "Liberation Sans"};
 inline constexpr std::array<std::string_view, 8> japaneseGothicStandIns{
-    "Yu Gothic UI", "Yu Gothic", "Meiryo UI", "Meiryo", "MS PGothic", "MS Gothic",
-    "Noto Sans CJK JP", "IPAexGothic"};
+    "Yu Gothic UI", "Yu Gothic", "Meiryo UI",        "Meiryo",
+    "MS PGothic",   "MS Gothic", "Noto Sans CJK JP", "IPAexGothic"};
 
 inline constexpr int shiftJisCharset = 128;
 

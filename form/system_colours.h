@@ -21,7 +21,9 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr bool isSystemColour(Colour colour) { return (colour & systemColourFlag) != 0; }
+constexpr bool isSystemColour(Colour colour) {
+  return (colour & systemColourFlag) != 0;
+}
 
 /// The system colour a value names; only meaningful where `isSystemColour` holds.
 constexpr SystemColour systemColourOf(Colour colour) {
@@ -30,7 +32,8 @@ constexpr SystemColour systemColourOf(Colour colour) {
 
 /// The red, green and blue of a plain (not system) colour.
 constexpr Rgb rgbOf(Colour colour) {
-  return {static_cast<std::uint8_t>(colour & 0xFFu), static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
+  return {static_cast<std::uint8_t>(colour & 0xFFu),
+          static_cast<std::uint8_t>((colour >> 8) & 0xFFu),
           static_cast<std::uint8_t>((colour >> 16) & 0xFFu)};
 }
 

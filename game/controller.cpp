@@ -9,8 +9,7 @@ namespace vortalin::game {
 const std::string_view counterFullNotice =
     "距離カウンターが上限に達しました。これ以上レースを続けられません。";
 
-Controller::Controller(FrontEnd& frontEnd, std::unique_ptr<RandomSource> random,
-                       int dotsPerInch)
+Controller::Controller(FrontEnd& frontEnd, std::unique_ptr<RandomSource> random, int dotsPerInch)
     : frontEnd_(frontEnd),
       random_(std::move(random)),
       view_(frontEnd, form::designViewState(), dotsPerInch),

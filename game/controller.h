@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
-#include "form/design_state.h"
-#include "front_end.h"
 #include "core/race.h"
 #include "core/random_source.h"
+#include "form/design_state.h"
+#include "front_end.h"
 #include "shown_race_view.h"
 
 namespace vortalin::game {
@@ -44,8 +44,7 @@ class Controller {
   /// The random source the race draws from, remembering its last number.
   class RememberingRandom final : public RandomSource {
    public:
-    explicit RememberingRandom(std::unique_ptr<RandomSource> source)
-        : source_(std::move(source)) {}
+    explicit RememberingRandom(std::unique_ptr<RandomSource> source) : source_(std::move(source)) {}
     float next() override { return last_ = source_->next(); }
     float last() const { return last_; }
 

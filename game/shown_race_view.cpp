@@ -1,6 +1,5 @@
 #include "shown_race_view.h"
 
-
 namespace vortalin::game {
 
 namespace {
@@ -94,7 +93,8 @@ void ShownRaceView::showText(Display display) {
   PendingText& pending = texts_[static_cast<int>(display)];
   if (!pending.written) return;
   pending.written = false;
-  if (frontEnd_.displayText(display) != pending.text) frontEnd_.setDisplayText(display, pending.text);
+  if (frontEnd_.displayText(display) != pending.text)
+    frontEnd_.setDisplayText(display, pending.text);
 }
 
 ViewState ShownRaceView::state() const {

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "front_end.h"
-#include "core/view_state.h"
 #include "core/race_view.h"
+#include "core/view_state.h"
 #include "form/twips.h"
+#include "front_end.h"
 
 namespace vortalin::game {
 

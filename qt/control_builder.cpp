@@ -21,9 +21,9 @@
 #include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/frames_and_tab_order.h"
+#include "form/pictures.h"
 #include "picture_box.h"
 #include "picture_resources.h"
-#include "form/pictures.h"
 #include "qt_geometry.h"
 #include "utf8.h"
 
@@ -113,9 +113,9 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
 // The race rewrites the text boxes every tick: they draw their numbers themselves, and
 // their line edit, which the player types into, answers to the same name.
 QWidget* makeTextBox(QWidget& parent, const ControlRecord& record) {
-  auto* box = new DigitsDisplay(fromUtf8(record.caption),
-                                textAlignment(record.alignment, Qt::AlignVCenter),
-                                form::frameWidthPixels(record), &parent);
+  auto* box =
+      new DigitsDisplay(fromUtf8(record.caption), textAlignment(record.alignment, Qt::AlignVCenter),
+                        form::frameWidthPixels(record), &parent);
   applyCommon(*box, record);
   box->editor().setAccessibleName(box->accessibleName());
   return box;
@@ -142,8 +142,8 @@ QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
 }
 
 PictureBox* makePictureBox(QWidget& parent, const ControlRecord& record) {
-  const auto frame = record.border == form::Border::Sunken ? PictureBox::Frame::Sunken
-                                                           : PictureBox::Frame::Plain;
+  const auto frame =
+      record.border == form::Border::Sunken ? PictureBox::Frame::Sunken : PictureBox::Frame::Plain;
   auto* box = new PictureBox(&parent, widgetRect(record), frame, form::frameWidthPixels(record),
                              backgroundOf(record));
   applyCommon(*box, record);

@@ -56,7 +56,9 @@ DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, int b
   replaceText(text);
 }
 
-QString DigitsDisplay::text() const { return editing_ ? editor_->text() : shown_.text; }
+QString DigitsDisplay::text() const {
+  return editing_ ? editor_->text() : shown_.text;
+}
 
 void DigitsDisplay::setText(const QString& text) {
   if (editing_) {
@@ -86,7 +88,8 @@ DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
   const int used = qRound(line.naturalTextWidth()) + 1 + std::max(0, -metrics.minRightBearing());
   int start = lineRect.x();
   if (leftBearing + used <= lineRect.width()) {
-    const Qt::Alignment horizontal = QStyle::visualAlignment(layoutDirection(), editor_->alignment());
+    const Qt::Alignment horizontal =
+        QStyle::visualAlignment(layoutDirection(), editor_->alignment());
     if (horizontal & Qt::AlignRight) start = lineRect.x() + lineRect.width() - used - 1;
     if (horizontal & Qt::AlignHCenter) start = lineRect.x() - (used - lineRect.width()) / 2;
     start += leftBearing;
@@ -115,9 +118,8 @@ std::vector<DigitsDisplay::Glyph> DigitsDisplay::glyphsOf(const Placed& placed) 
 QRegion DigitsDisplay::changedArea(const Placed& before, const Placed& after) const {
   const std::vector<Glyph> old = glyphsOf(before), now = glyphsOf(after);
   const auto inOther = [](const Glyph& glyph, const std::vector<Glyph>& other) {
-    return std::ranges::any_of(other, [&glyph](const Glyph& g) {
-      return g.index == glyph.index && g.at == glyph.at;
-    });
+    return std::ranges::any_of(
+        other, [&glyph](const Glyph& g) { return g.index == glyph.index && g.at == glyph.at; });
   };
   QRegion changed;
   for (const Glyph& glyph : old) {
@@ -231,9 +233,7 @@ void DigitsDisplay::changeEvent(QEvent* event) {
       if (panelColours() == panelColours_) return;
       break;
     case QEvent::FontChange:
-    case QEvent::LayoutDirectionChange:
-      shown_ = place(shown_.text);
-      break;
+    case QEvent::LayoutDirectionChange: shown_ = place(shown_.text); break;
     default: break;
   }
   QWidget::changeEvent(event);
@@ -258,7 +258,12 @@ bool DigitsDisplay::eventFilter(QObject* watched, QEvent* event) {
       setFocusPolicy(Qt::StrongFocus);
       replaceText(editor_->text());
       // After the editor has taken its own focus out, so that it shows no cursor.
-      QMetaObject::invokeMethod(this, [this] { if (!editing_) hideEditor(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!editing_) hideEditor();
+          },
+          Qt::QueuedConnection);
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
-#include <QPixmap>
 #include <QGlyphRun>
 #include <QList>
+#include <QPixmap>
 #include <QWidget>
 
 #include "glyph_images.h"

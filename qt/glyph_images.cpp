@@ -41,9 +41,8 @@ const GlyphImages::Image& GlyphImages::image(quint32 glyph) {
   const auto found = images_.find(glyph);
   if (found != images_.end()) return found->second;
   const QRectF ink = font_.boundingRect(glyph);
-  const QRect area = QRectF(ink.topLeft() * ratio_, ink.size() * ratio_)
-                         .toAlignedRect()
-                         .adjusted(-1, -1, 1, 1);
+  const QRect area =
+      QRectF(ink.topLeft() * ratio_, ink.size() * ratio_).toAlignedRect().adjusted(-1, -1, 1, 1);
   Image made{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
   made.pixels.fill(Qt::transparent);
   QGlyphRun single;

@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "course_view.h"
-#include "form/design_state.h"
 #include "digits_display.h"
+#include "form/design_state.h"
 #include "picture_box.h"
 
 namespace vortalin::qt {
@@ -15,8 +15,8 @@ namespace {
 WindowFrontEnd::Controls raceControls(const FormControls& controls) {
   WindowFrontEnd::Controls bound;
   for (int i = 0; i < boxCount; ++i) {
-    bound.boxes[i] = controls.get<PictureBox>(form::boxControls[i].name,
-                                              form::boxControls[i].index);
+    bound.boxes[i] =
+        controls.get<PictureBox>(form::boxControls[i].name, form::boxControls[i].index);
   }
   bound.course = qobject_cast<CourseView*>(bound.boxes[0]->parentWidget());
   bound.clock = controls.timer(form::clockControl);
@@ -45,8 +45,7 @@ void MainWindow::connectHandlers() {
     if (button == nullptr || !command) continue;
     connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
-  connect(controls_.timer(form::clockControl), &QTimer::timeout, this,
-          &MainWindow::runDuePeriods);
+  connect(controls_.timer(form::clockControl), &QTimer::timeout, this, &MainWindow::runDuePeriods);
 }
 
 // A period may stop the clock (the course's end, a full counter): the rest are not run.

@@ -48,10 +48,10 @@ const QPixmap& PictureBox::devicePicture() const {
   const qreal ratio = devicePixelRatioF();
   if (devicePicture_.isNull() || devicePictureRatio_ != ratio) {
     const QSize natural = picture_.deviceIndependentSize().toSize();
-    devicePicture_ = natural * ratio == picture_.size()
-                         ? picture_
-                         : picture_.scaled(natural * ratio, Qt::IgnoreAspectRatio,
-                                           Qt::FastTransformation);
+    devicePicture_ =
+        natural * ratio == picture_.size()
+            ? picture_
+            : picture_.scaled(natural * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     devicePicture_.setDevicePixelRatio(1);
     devicePictureRatio_ = ratio;
   }

@@ -39,7 +39,6 @@ class PictureBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-
   Frame frame_;
   int frameWidth_;
   QColor background_;

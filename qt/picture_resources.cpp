@@ -4,7 +4,9 @@
 #include "utf8.h"
 
 // Q_INIT_RESOURCE names a function in the global namespace.
-static void initPictureResourceData() { Q_INIT_RESOURCE(pictures); }
+static void initPictureResourceData() {
+  Q_INIT_RESOURCE(pictures);
+}
 
 namespace vortalin::qt {
 
@@ -14,8 +16,7 @@ void initPictureResources() {
 }
 
 QString pictureResourcePath(std::string_view file) {
-  return QStringLiteral(":/pictures/") +
-         fromUtf8(file);
+  return QStringLiteral(":/pictures/") + fromUtf8(file);
 }
 
 QPixmap loadPictureFile(const QString& path) {

@@ -22,7 +22,7 @@ class WindowFrontEnd final : public game::FrontEnd {
  public:
   struct Controls {
     std::array<PictureBox*, boxCount> boxes{};  // in the order of `Box`
-    CourseView* course = nullptr;                // draws the boxes
+    CourseView* course = nullptr;               // draws the boxes
     QTimer* clock = nullptr;
     QWidget* window = nullptr;
     DigitsDisplay* energy = nullptr;

@@ -14,7 +14,9 @@ Function* user32Function(const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
 }
 
-int systemDpi() { return GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY); }
+int systemDpi() {
+  return GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
+}
 
 }  // namespace
 
@@ -43,9 +45,8 @@ LOGFONTW messageFont(int dpi) {
       user32Function<BOOL WINAPI(UINT, UINT, void*, UINT, UINT)>("SystemParametersInfoForDpi");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (parametersForDpi != nullptr &&
-      parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
-                       static_cast<UINT>(dpi))) {
+  if (parametersForDpi != nullptr && parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics,
+                                                      &metrics, 0, static_cast<UINT>(dpi))) {
     return metrics.lfMessageFont;
   }
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);

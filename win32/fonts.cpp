@@ -15,7 +15,6 @@ namespace vortalin::win32 {
 
 namespace {
 
-
 LOGFONTW logFont(const std::wstring& face, const form::Font& font, int dpi) {
   LOGFONTW result{};
   result.lfHeight = -static_cast<LONG>(std::lround(form::pointsToPixels(font.points, dpi)));
@@ -97,8 +96,7 @@ std::optional<RECT> inkOf(HDC dc, std::wstring_view caption) {
   int pen = 0;
   for (const wchar_t character : caption) {
     GLYPHMETRICS glyph{};
-    if (GetGlyphOutlineW(dc, character, GGO_METRICS, &glyph, 0, nullptr, &identity) ==
-        GDI_ERROR) {
+    if (GetGlyphOutlineW(dc, character, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
       return std::nullopt;
     }
     const int left = pen + glyph.gmptGlyphOrigin.x;

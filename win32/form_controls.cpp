@@ -4,15 +4,15 @@
 
 #include "button_painting.h"
 #include "colours.h"
-#include "form/design_state.h"
 #include "fonts.h"
+#include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/frames_and_tab_order.h"
-#include "startup_error.h"
 #include "form/system_colours.h"
-#include "text.h"
 #include "form/twips.h"
 #include "form/window_order.h"
+#include "startup_error.h"
+#include "text.h"
 
 namespace vortalin::win32 {
 
@@ -86,8 +86,7 @@ void FormControls::create(int row, HWND form, HINSTANCE instance) {
   Control& control = controls_[row];
   const ControlRecord& record = *control.record;
   const WindowKind kind = windowKind(record, instance);
-  const HWND container =
-      record.container == form::windowControl ? form : window(record.container);
+  const HWND container = record.container == form::windowControl ? form : window(record.container);
   if (record.kind == ControlKind::PictureBox) {
     control.look = std::make_unique<PictureBoxLook>();
     control.look->background = backgroundOf(record);
@@ -150,7 +149,8 @@ void FormControls::applyLooks(int dpi) {
     if (!control.look) continue;
     const ControlRecord& record = *control.record;
     PictureBoxLook& look = *control.look;
-    const int frame = form::twipsToPixels(form::frameWidthPixels(record) * form::twipsPerPixel, dpi);
+    const int frame =
+        form::twipsToPixels(form::frameWidthPixels(record) * form::twipsPerPixel, dpi);
     look.border = record.border == form::Border::Sunken ? frame : 0;
     if (record.picture != form::Picture::None) {
       look.picture = bitmaps_[static_cast<int>(record.picture)].get();
@@ -188,7 +188,9 @@ const FormControls::Control* FormControls::find(int id) const {
   return controls_[row].window != nullptr ? &controls_[row] : nullptr;
 }
 
-HWND FormControls::firstInTabOrder() const { return controls_[form::tabOrder.front()].window; }
+HWND FormControls::firstInTabOrder() const {
+  return controls_[form::tabOrder.front()].window;
+}
 
 void FormControls::drawButton(const DRAWITEMSTRUCT& item) const {
   const Control* control = find(item.hwndItem);

@@ -15,7 +15,9 @@
 namespace vortalin::win32 {
 
 /// The control identifier of a row of the control table.
-constexpr int controlId(int row) { return 1000 + row; }
+constexpr int controlId(int row) {
+  return 1000 + row;
+}
 
 /// The child windows of `Form1`, made from the control table: every control but the form
 /// itself and the timer. They own their fonts, brushes and pictures.

@@ -21,8 +21,7 @@ LONGLONG counterFrequency() {
 }  // namespace
 
 GameClock::GameClock(int periodMs, Timer timer)
-    : counterFrequency_(counterFrequency()),
-      schedule_(counterFrequency_ * periodMs / 1000) {
+    : counterFrequency_(counterFrequency()), schedule_(counterFrequency_ * periodMs / 1000) {
   if (timer == Timer::HighResolutionIfOffered) {
     timer_.reset(CreateWaitableTimerExW(nullptr, nullptr, highResolutionFlag, TIMER_ALL_ACCESS));
   }
@@ -31,7 +30,9 @@ GameClock::GameClock(int periodMs, Timer timer)
   if (!timer_) throw StartupError("cannot create the game clock", GetLastError());
 }
 
-GameClock::~GameClock() { stop(); }
+GameClock::~GameClock() {
+  stop();
+}
 
 LONGLONG GameClock::counterNow() {
   LARGE_INTEGER now{};

@@ -4,15 +4,15 @@
 
 #include "buffered_paint.h"
 #include "colours.h"
-#include "form/design_state.h"
 #include "dpi.h"
-#include "resource_ids.h"
+#include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/twips.h"
+#include "resource_ids.h"
 #include "startup_error.h"
 #include "text.h"
-#include "window_class.h"
-#include "form/twips.h"
 #include "vortalin/identity.h"
+#include "window_class.h"
 
 namespace vortalin::win32 {
 
@@ -21,7 +21,9 @@ namespace {
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT_PTR modalLoopTimer = 1;
 
-const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
+const form::ControlRecord& formRecord() {
+  return form::control(form::windowControl);
+}
 
 }  // namespace
 
@@ -84,8 +86,7 @@ void MainWindow::runDueClockPeriods() {
   }
 }
 
-LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "game/controller.h"
 #include "form_controls.h"
+#include "game/controller.h"
 #include "game/front_end.h"
 #include "game_clock.h"
 #include "handles.h"

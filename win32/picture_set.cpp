@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "form/twips.h"
 #include "resource_ids.h"
 #include "startup_error.h"
-#include "form/twips.h"
 
 namespace vortalin::win32 {
 
@@ -24,11 +24,12 @@ int resourceId(form::Picture picture) {
   return 0;
 }
 
-std::string nameOf(form::Picture picture) { return std::string(form::pictureFile(picture)); }
+std::string nameOf(form::Picture picture) {
+  return std::string(form::pictureFile(picture));
+}
 
 ComPtr<IWICStream> resourceStream(IWICImagingFactory& factory, form::Picture picture) {
-  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resourceId(picture)),
-                                    RT_RCDATA);
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resourceId(picture)), RT_RCDATA);
   const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
   auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
   if (bytes == nullptr) {
@@ -51,10 +52,10 @@ ComPtr<IWICBitmap> decode(IWICImagingFactory& factory, form::Picture picture) {
   checkResult(decoder->GetFrame(0, &frame), failure.c_str());
   ComPtr<IWICFormatConverter> converter;
   checkResult(factory.CreateFormatConverter(&converter), failure.c_str());
-  checkResult(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
-                                    WICBitmapDitherTypeNone, nullptr, 0,
-                                    WICBitmapPaletteTypeCustom),
-              failure.c_str());
+  checkResult(
+      converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
+                            nullptr, 0, WICBitmapPaletteTypeCustom),
+      failure.c_str());
   ComPtr<IWICBitmap> bitmap;
   checkResult(factory.CreateBitmapFromSource(converter.Get(), WICBitmapCacheOnLoad, &bitmap),
               failure.c_str());
@@ -104,10 +105,10 @@ Bitmap PictureSet::bitmapAt(form::Picture picture, int dpi) const {
   const SIZE size = sizeAt(picture, dpi);
   ComPtr<IWICBitmapScaler> scaler;
   checkResult(factory_->CreateBitmapScaler(&scaler), "cannot scale a picture");
-  checkResult(scaler->Initialize(decoded_[static_cast<int>(picture)].Get(),
-                                 static_cast<UINT>(size.cx), static_cast<UINT>(size.cy),
-                                 WICBitmapInterpolationModeNearestNeighbor),
-              "cannot scale a picture");
+  checkResult(
+      scaler->Initialize(decoded_[static_cast<int>(picture)].Get(), static_cast<UINT>(size.cx),
+                         static_cast<UINT>(size.cy), WICBitmapInterpolationModeNearestNeighbor),
+      "cannot scale a picture");
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

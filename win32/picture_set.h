@@ -1,13 +1,14 @@
 #pragma once
 
 #include <windows.h>
+
 #include <wincodec.h>
 #include <wrl/client.h>
 
 #include <array>
 
-#include "handles.h"
 #include "form/pictures.h"
+#include "handles.h"
 
 namespace vortalin::win32 {
 

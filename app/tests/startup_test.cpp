@@ -4,18 +4,18 @@
 #include <stdexcept>
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QTemporaryFile>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
+#include "app/japanese_interface.h"
 #include "qt/application_setup.h"
 #include "qt/digits_display.h"
-#include "app/japanese_interface.h"
 #include "qt/main_window.h"
 
 class StartupTest : public QObject {
@@ -45,8 +45,7 @@ class StartupTest : public QObject {
     QCOMPARE(window.race().distance(), std::int16_t{0});
     QVERIFY(!window.race().energy().has_value());
     QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text2")->text(), QString("0"));
-    QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text1")->text(),
-             QString("1000"));
+    QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text1")->text(), QString("1000"));
   }
 
   // Any failure while the window is built, not only a broken picture, is told in a message

@@ -1,5 +1,5 @@
-#include "race_fixture.h"
 #include "core/race_rules.h"
+#include "race_fixture.h"
 
 namespace vortalin::testing {
 namespace {

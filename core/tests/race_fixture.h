@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "form/design_state.h"
 #include "core/race.h"
+#include "form/design_state.h"
 #include "race_model.h"
 
 namespace vortalin::testing {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "core/view_state.h"
 #include "core/race_view.h"
+#include "core/view_state.h"
 
 namespace vortalin {
 

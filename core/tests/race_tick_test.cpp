@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "race_fixture.h"
 #include "core/race_rules.h"
+#include "race_fixture.h"
 
 namespace vortalin::testing {
 namespace {
@@ -105,7 +105,9 @@ struct CollisionCase {
   Colour colour;
 };
 
-void PrintTo(const CollisionCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CollisionCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class Collision : public RaceFixture, public ::testing::WithParamInterface<CollisionCase> {
  protected:
@@ -131,19 +133,18 @@ TEST_P(Collision, ChargesEnergyAndColoursByTheSecondTest) {
 constexpr float far = 5000;
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Collision,
-    ::testing::Values(
-        CollisionCase{"neither", far, 0, far, 0, 0, rules::normalColour},
-        CollisionCase{"onlyRival0", 0, 0, far, 0, 1, rules::normalColour},
-        CollisionCase{"onlyRival1", far, 0, 0, 0, 1, rules::hitColour},
-        CollisionCase{"both", 10, -10, -10, 10, 2, rules::hitColour},
-        CollisionCase{"dxPlus300", far, 0, 300, 0, 0, rules::normalColour},
-        CollisionCase{"dxMinus300", far, 0, -300, 0, 0, rules::normalColour},
-        CollisionCase{"dyPlus1000", far, 0, 0, 1000, 0, rules::normalColour},
-        CollisionCase{"dyMinus1000", far, 0, 0, -1000, 0, rules::normalColour},
-        CollisionCase{"dx299_5", far, 0, 299.5f, 0, 1, rules::hitColour},
-        CollisionCase{"dxMinus299_5", far, 0, -299.5f, 0, 1, rules::hitColour},
-        CollisionCase{"dy999_5", far, 0, 0, 999.5f, 1, rules::hitColour},
-        CollisionCase{"rival0AtBoundary", 300, 0, far, 0, 0, rules::normalColour}),
+    ::testing::Values(CollisionCase{"neither", far, 0, far, 0, 0, rules::normalColour},
+                      CollisionCase{"onlyRival0", 0, 0, far, 0, 1, rules::normalColour},
+                      CollisionCase{"onlyRival1", far, 0, 0, 0, 1, rules::hitColour},
+                      CollisionCase{"both", 10, -10, -10, 10, 2, rules::hitColour},
+                      CollisionCase{"dxPlus300", far, 0, 300, 0, 0, rules::normalColour},
+                      CollisionCase{"dxMinus300", far, 0, -300, 0, 0, rules::normalColour},
+                      CollisionCase{"dyPlus1000", far, 0, 0, 1000, 0, rules::normalColour},
+                      CollisionCase{"dyMinus1000", far, 0, 0, -1000, 0, rules::normalColour},
+                      CollisionCase{"dx299_5", far, 0, 299.5f, 0, 1, rules::hitColour},
+                      CollisionCase{"dxMinus299_5", far, 0, -299.5f, 0, 1, rules::hitColour},
+                      CollisionCase{"dy999_5", far, 0, 0, 999.5f, 1, rules::hitColour},
+                      CollisionCase{"rival0AtBoundary", 300, 0, far, 0, 0, rules::normalColour}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RaceTick, EnergyGoesNegativeAndTheRaceGoesOn) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "game/controller.h"
 #include "core/tests/race_fixture.h"
+#include "game/controller.h"
 
 namespace vortalin::game {
 namespace {

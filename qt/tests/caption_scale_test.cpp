@@ -9,9 +9,9 @@
 
 #include <memory>
 
+#include "form/form_table.h"
 #include "qt/digits_display.h"
 #include "qt/picture_box.h"
-#include "form/form_table.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
@@ -159,7 +159,9 @@ void CaptionScaleTest::captionsAreDrawnWholeAtTheScreensScale() {
   const qreal growth = drawn.pixels / (reference.pixels * scale * scale);
   QVERIFY2(growth > 0.6 && growth < 2.0,
            qPrintable(QStringLiteral("ink %1 at scale %2 against %3 at scale 1")
-                          .arg(drawn.pixels).arg(scale).arg(reference.pixels)));
+                          .arg(drawn.pixels)
+                          .arg(scale)
+                          .arg(reference.pixels)));
 
   const QRect inside = scaled(widget.contentsRect(), scale);
   const Qt::Alignment alignment = horizontalAlignmentOf(widget);
@@ -195,8 +197,12 @@ void CaptionScaleTest::buttonCaptionsAreCentredInsideTheBevel() {
   const QSize size = button.size() * scale;
   const int bevel = qCeil(2 * scale);
   const QString where = QStringLiteral("ink in rows %1..%2 of 0..%3, columns %4..%5 of 0..%6")
-                            .arg(ink.bounds.top()).arg(ink.bounds.bottom()).arg(size.height() - 1)
-                            .arg(ink.bounds.left()).arg(ink.bounds.right()).arg(size.width() - 1);
+                            .arg(ink.bounds.top())
+                            .arg(ink.bounds.bottom())
+                            .arg(size.height() - 1)
+                            .arg(ink.bounds.left())
+                            .arg(ink.bounds.right())
+                            .arg(size.width() - 1);
   // A clear pixel between the ink and the bevel on every side.
   const int margin = bevel + 1;
   const QRect clear = QRect(QPoint(0, 0), size).adjusted(margin, margin, -margin, -margin);
@@ -215,7 +221,9 @@ void CaptionScaleTest::courseFrameBorderGrowsWithTheScale() {
   const int fromLeft = darkBorderDepth(image, {0, image.height() / 2}, {1, 0});
   const int fromTop = darkBorderDepth(image, {beside, 0}, {0, 1});
   const QString depths = QStringLiteral("%1 px on the left, %2 px at the top at scale %3")
-                             .arg(fromLeft).arg(fromTop).arg(scale);
+                             .arg(fromLeft)
+                             .arg(fromTop)
+                             .arg(scale);
   QVERIFY2(qAbs(fromLeft - 2 * scale) < 1 && qAbs(fromTop - 2 * scale) < 1, qPrintable(depths));
 }
 

@@ -2,16 +2,16 @@
 
 #include <QTest>
 
-#include "qt/application_setup.h"
 #include "backing_store.h"
-#include "qt/colours.h"
-#include "qt/course_view.h"
-#include "form/design_state.h"
-#include "form/frames_and_tab_order.h"
-#include "qt/picture_box.h"
-#include "qt/picture_resources.h"
 #include "core/race.h"
 #include "core/tests/race_model.h"
+#include "form/design_state.h"
+#include "form/frames_and_tab_order.h"
+#include "qt/application_setup.h"
+#include "qt/colours.h"
+#include "qt/course_view.h"
+#include "qt/picture_box.h"
+#include "qt/picture_resources.h"
 #include "qt/qt_geometry.h"
 
 namespace vortalin::qt::test {
@@ -35,10 +35,9 @@ class Course {
     }
     for (const form::ControlRecord& record : form::formTable) {
       if (record.container != "Picture1") continue;
-      auto* box = new PictureBox(inside, qt::widgetRect(record), PictureBox::Frame::Plain,
-                                 form::frameWidthPixels(record),
-                                 record.background ? toQColor(*record.background)
-                                                   : defaultBackground());
+      auto* box = new PictureBox(
+          inside, qt::widgetRect(record), PictureBox::Frame::Plain, form::frameWidthPixels(record),
+          record.background ? toQColor(*record.background) : defaultBackground());
       box->setPicture(loadPicture(record.picture));
       box->lower();
       if (view_) view_->addBox(*box);

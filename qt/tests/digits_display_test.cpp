@@ -35,14 +35,20 @@ Ink inkOf(const QImage& image, QColor base) {
   return ink;
 }
 
-QImage opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage opaque(const QImage& image) {
+  return image.convertToFormat(QImage::Format_RGB32);
+}
 
 QString describe(const QString& text, const Ink& ours, const Ink& theirs) {
   const auto rect = [](const QRect& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
   };
   return QStringLiteral("\"%1\": ink %2 px at %3, a line edit's %4 px at %5")
-      .arg(text).arg(ours.pixels).arg(rect(ours.bounds)).arg(theirs.pixels).arg(rect(theirs.bounds));
+      .arg(text)
+      .arg(ours.pixels)
+      .arg(rect(ours.bounds))
+      .arg(theirs.pixels)
+      .arg(rect(theirs.bounds));
 }
 
 }  // namespace
@@ -75,7 +81,8 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
   DigitsDisplay& display = textBox(window, "Text1");
   const qreal ratio = window.devicePixelRatioF();
   const QRect inside = QRectF(QPointF(display.insideRect().topLeft()) * ratio,
-                              QSizeF(display.insideRect().size()) * ratio).toAlignedRect();
+                              QSizeF(display.insideRect().size()) * ratio)
+                           .toAlignedRect();
   const QColor base = display.palette().color(QPalette::Base);
 
   // A plain line edit with the display's font and alignment, the size of its inside.
@@ -98,16 +105,16 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
     const QString what = describe(text, ours, theirs);
     QVERIFY2(theirs.pixels > 50 * ratio * ratio, qPrintable(what));
     QVERIFY2(qAbs(ours.pixels - theirs.pixels) <= theirs.pixels / 10, qPrintable(what));
-    const QMargins off(ours.bounds.left() - theirs.bounds.left(),
-                       ours.bounds.top() - theirs.bounds.top(),
-                       ours.bounds.right() - theirs.bounds.right(),
-                       ours.bounds.bottom() - theirs.bounds.bottom());
+    const QMargins off(
+        ours.bounds.left() - theirs.bounds.left(), ours.bounds.top() - theirs.bounds.top(),
+        ours.bounds.right() - theirs.bounds.right(), ours.bounds.bottom() - theirs.bounds.bottom());
     for (int edge : {off.left(), off.top(), off.right(), off.bottom()}) {
       QVERIFY2(qAbs(edge) <= 1, qPrintable(what));
     }
     // Qt draws large glyphs from outlines, in grey only; the run at scale 1 expects colour.
     QVERIFY2(ours.coloured == theirs.coloured, qPrintable(what));
-    if (qEnvironmentVariableIsSet("VORTALIN_EXPECT_SUBPIXEL")) QVERIFY2(ours.coloured, qPrintable(what));
+    if (qEnvironmentVariableIsSet("VORTALIN_EXPECT_SUBPIXEL"))
+      QVERIFY2(ours.coloured, qPrintable(what));
   }
 
   const form::ControlRecord& record = form::control("Text1");
@@ -131,7 +138,8 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
   twin.setText(QStringLiteral("9987"));
   QCoreApplication::sendPostedEvents();
   const Ink typed = inkOf(opaque(backingStoreArea(window, display.geometry())).copy(inside), base);
-  QVERIFY(qAbs(typed.pixels - inkOf(opaque(twin.grab().toImage()), base).pixels) < typed.pixels / 10);
+  QVERIFY(qAbs(typed.pixels - inkOf(opaque(twin.grab().toImage()), base).pixels) <
+          typed.pixels / 10);
   // Shift+Tab from the next box comes back to this one with its text selected, and goes on.
   QTest::keyClick(&textBox(window, "Text2").editor(), Qt::Key_Backtab);
   QVERIFY(display.editor().hasFocus());

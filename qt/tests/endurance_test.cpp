@@ -35,8 +35,8 @@ void dismiss(QMessageBox& message) {
 void printUsage(const char* what, std::int64_t before, std::int64_t after, int filesBefore,
                 int filesAfter) {
   std::cout << what << ": resident " << mebibytes(before) << " MiB -> " << mebibytes(after)
-            << " MiB (" << (after - before) / 1024 << " KiB), open files " << filesBefore
-            << " -> " << filesAfter << '\n';
+            << " MiB (" << (after - before) / 1024 << " KiB), open files " << filesBefore << " -> "
+            << filesAfter << '\n';
 }
 
 }  // namespace

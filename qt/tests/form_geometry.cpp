@@ -13,8 +13,8 @@
 namespace {
 
 void printRect(QTextStream& out, const QString& name, const QRect& rect) {
-  out << name << ' ' << rect.x() << ' ' << rect.y() << ' ' << rect.width() << ' '
-      << rect.height() << '\n';
+  out << name << ' ' << rect.x() << ' ' << rect.y() << ' ' << rect.width() << ' ' << rect.height()
+      << '\n';
 }
 
 }  // namespace

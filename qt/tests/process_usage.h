@@ -20,14 +20,15 @@ inline std::int64_t residentBytes() {
 /// How many file descriptors this process holds open.
 inline int openFileCount() {
   int count = 0;
-  for ([[maybe_unused]] const auto& entry :
-       std::filesystem::directory_iterator("/proc/self/fd")) {
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
     ++count;
   }
   return count;
 }
 
-inline double mebibytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
+inline double mebibytes(std::int64_t bytes) {
+  return static_cast<double>(bytes) / (1 << 20);
+}
 
 /// AddressSanitizer keeps freed blocks in quarantine, so resident memory grows there
 /// without a leak; its leak checker covers that build instead.

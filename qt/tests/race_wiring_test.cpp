@@ -7,12 +7,12 @@
 
 #include <map>
 
-#include "qt/colours.h"
-#include "form/design_state.h"
 #include "core/race.h"
 #include "core/race_rules.h"
-#include "core/tests/race_model.h"
 #include "core/random_source.h"
+#include "core/tests/race_model.h"
+#include "form/design_state.h"
+#include "qt/colours.h"
 #include "qt/qt_geometry.h"
 #include "window_fixture.h"
 
@@ -30,7 +30,9 @@ struct ModelRace {
   Race race{view, random};
 };
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString text(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
 
 bool overlaps(const RaceView& view, Box rival) {
   const float dx = view.left(Box::Player) - view.left(rival);
@@ -121,8 +123,7 @@ void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   ModelRace model;
   // Clicks before a given tick; steering left at once brings rival car 1 across the player.
-  const std::map<int, const char*> clicks{
-      {400, "Command3"}, {900, "Command2"}, {1300, "Command3"}};
+  const std::map<int, const char*> clicks{{400, "Command3"}, {900, "Command2"}, {1300, "Command3"}};
   const auto clickBoth = [&](const char* name) {
     click(window, name);
     const std::string_view command = name;

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QtMath>
 #include <QTest>
+#include <QtMath>
 
 #include <limits>
 
@@ -30,7 +30,9 @@ QPoint bonnet(const RaceView& view, Box box) {
   return twipsToPixels(view.left(box), view.top(box)) + QPoint(1 + 15, 1 + 3);
 }
 
-QColor pixel(const QImage& image, QPoint point) { return image.pixelColor(point); }
+QColor pixel(const QImage& image, QPoint point) {
+  return image.pixelColor(point);
+}
 
 }  // namespace
 
@@ -73,8 +75,8 @@ void ViewRenderingTest::viewShowsTheCourseStrip() {
       }
       if (underCar) continue;
       const QPoint inPicture = inside - pictureOrigin;
-      const QColor expected = course.valid(inPicture) ? course.pixelColor(inPicture)
-                                                      : strip->background();
+      const QColor expected =
+          course.valid(inPicture) ? course.pixelColor(inPicture) : strip->background();
       QCOMPARE(pixel(image, inView(window, inside)), expected);
       ++compared;
     }
@@ -101,7 +103,8 @@ void ViewRenderingTest::carsShowInTheirColoursAtTheirPlaces() {
   QCOMPARE(pixel(image, inView(window, bonnet(view, Box::Rival1))), blue);
   QCOMPARE(pixel(image, inView(window, bonnet(view, Box::Player))), blue);
   QCOMPARE(pixel(image, inView(window, playerCorner + QPoint(3, 4))), red);
-  const QPoint overlap = twipsToPixels(view.left(Box::Rival1), view.top(Box::Rival1)) + QPoint(3, 3);
+  const QPoint overlap =
+      twipsToPixels(view.left(Box::Rival1), view.top(Box::Rival1)) + QPoint(3, 3);
   QCOMPARE(pixel(image, inView(window, overlap)), blue);
 }
 
@@ -110,9 +113,9 @@ void ViewRenderingTest::boxesAreClippedAtTheInsideOfTheFrame() {
   const QImage before = window.grab().toImage();
   const auto* frame = window.controls().get<PictureBox>("Picture1");
   RaceView& view = writableRaceView(window);
-  view.move(Box::Player, -300, 3120);          // 20 pixels past the left edge
-  view.move(Box::Rival1, 1800, -400);          // past the top and the right edge
-  view.move(Box::Rival0, 600, 4400);           // past the bottom
+  view.move(Box::Player, -300, 3120);  // 20 pixels past the left edge
+  view.move(Box::Rival1, 1800, -400);  // past the top and the right edge
+  view.move(Box::Rival0, 600, 4400);   // past the bottom
   const QImage after = window.grab().toImage();
 
   // The frame and everything outside it look exactly as before.
@@ -222,10 +225,9 @@ void ViewRenderingTest::textBoxesKeepTheirColoursOnARedTick() {
     QVERIFY(!box.isNull());
     for (int y = 0; y < box.height(); ++y) {
       for (int x = 0; x < box.width(); ++x) {
-        QVERIFY2(box.pixelColor(x, y) != red, qPrintable(QStringLiteral("%1 at %2,%3")
-                                                            .arg(QLatin1StringView(name))
-                                                            .arg(x)
-                                                            .arg(y)));
+        QVERIFY2(
+            box.pixelColor(x, y) != red,
+            qPrintable(QStringLiteral("%1 at %2,%3").arg(QLatin1StringView(name)).arg(x).arg(y)));
       }
     }
   }

@@ -8,9 +8,9 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <chrono>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "qt/colours.h"
 #include "form/design_state.h"
+#include "qt/colours.h"
+#include "qt/qt_geometry.h"
 #include "tools/replay/replay_session.h"
 #include "tools/replay/script.h"
-#include "qt/qt_geometry.h"
 #include "window_fixture.h"
 
 namespace vortalin::qt::test {
@@ -43,12 +43,12 @@ enum class StepKind { Click, Tick, Resize, Type, Paint, Nudge };
 /// generated: it proves a difference is caught.
 struct Step {
   StepKind kind = StepKind::Tick;
-  int button = 0;       // Click: 0..3 for Command1..Command4
-  int periods = 1;      // Tick
-  QSize size;           // Resize
-  int textBox = 0;      // Type: 0 Text1, 1 Text2
-  bool replace = false; // Type: select all first
-  QString keys;         // Type
+  int button = 0;        // Click: 0..3 for Command1..Command4
+  int periods = 1;       // Tick
+  QSize size;            // Resize
+  int textBox = 0;       // Type: 0 Text1, 1 Text2
+  bool replace = false;  // Type: select all first
+  QString keys;          // Type
 };
 
 constexpr const char* buttonNames[] = {"Command1", "Command2", "Command3", "Command4"};
@@ -237,8 +237,9 @@ class Differential {
         DigitsDisplay& display = textBox(window_, textBoxNames[s.textBox]);
         display.setFocus();
         QLineEdit& box = display.editor();
-        if (!box.hasFocus()) return "the line edit of " + std::string(textBoxNames[s.textBox]) +
-                                    " did not take the focus";
+        if (!box.hasFocus())
+          return "the line edit of " + std::string(textBoxNames[s.textBox]) +
+                 " did not take the focus";
         if (s.replace) box.selectAll();
         typeInto(box, s.keys);
         break;
@@ -284,8 +285,7 @@ class Differential {
     }
     if (view.backgroundColour() != model.backgroundColour() ||
         window_.palette().color(QPalette::Window) != toQColor(model.backgroundColour())) {
-      out << "background " << view.backgroundColour() << ", core has "
-          << model.backgroundColour();
+      out << "background " << view.backgroundColour() << ", core has " << model.backgroundColour();
       return out.str();
     }
     if (!withTexts) return std::nullopt;

@@ -1,17 +1,17 @@
 #include <QApplication>
 #include <QFontInfo>
-#include <QRawFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRawFont>
 #include <QTest>
 
+#include "form/form_table.h"
+#include "form/pictures.h"
+#include "form/stand_in_fonts.h"
 #include "qt/colours.h"
 #include "qt/course_view.h"
-#include "form/stand_in_fonts.h"
-#include "form/form_table.h"
 #include "qt/picture_box.h"
 #include "qt/picture_resources.h"
-#include "form/pictures.h"
 #include "qt/qt_geometry.h"
 #include "qt/utf8.h"
 #include "window_fixture.h"

@@ -25,35 +25,35 @@ inline constexpr Rgb darkRed{128, 0, 0};
 
 /// The road between its verges: [left, right) in pixels.
 struct RoadSpan {
-    double left = 0;
-    double right = 0;
+  double left = 0;
+  double right = 0;
 };
 
 /// The course as a continuous drawing: the colour at any point of the course picture.
 class CourseScene {
-public:
-    CourseScene();
+ public:
+  CourseScene();
 
-    Rgb colourAt(Point p) const;
-    RoadSpan roadAt(double y) const;
+  Rgb colourAt(Point p) const;
+  RoadSpan roadAt(double y) const;
 
-private:
-    struct Tree {
-        Point centre;
-        double radius;
-    };
+ private:
+  struct Tree {
+    Point centre;
+    double radius;
+  };
 
-    void plantTrees();
-    bool treeFits(const Tree& tree, bool leftSide) const;
-    std::optional<Rgb> treeAt(Point p) const;
-    std::optional<Rgb> markingAt(Point p) const;
-    std::optional<Rgb> letteringAt(Point p) const;
-    bool centreLineAt(Point p) const;
+  void plantTrees();
+  bool treeFits(const Tree& tree, bool leftSide) const;
+  std::optional<Rgb> treeAt(Point p) const;
+  std::optional<Rgb> markingAt(Point p) const;
+  std::optional<Rgb> letteringAt(Point p) const;
+  bool centreLineAt(Point p) const;
 
-    std::vector<Tree> trees_;  // sorted by centre row
-    Lettering goal_;
-    Lettering start_;
-    Lettering speedLimit_;
+  std::vector<Tree> trees_;  // sorted by centre row
+  Lettering goal_;
+  Lettering start_;
+  Lettering speedLimit_;
 };
 
 }  // namespace vortalin::pictures

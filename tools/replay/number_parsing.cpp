@@ -8,7 +8,9 @@ namespace vortalin::replay {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view word, std::size_t at) {
   while (at < word.size() && isDigit(word[at])) ++at;
@@ -47,7 +49,8 @@ NumberShape shapeOf(std::string_view word) {
   if (at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
     ++at;
     bool negativeExponent = false;
-    if (at < word.size() && (word[at] == '+' || word[at] == '-')) negativeExponent = word[at++] == '-';
+    if (at < word.size() && (word[at] == '+' || word[at] == '-'))
+      negativeExponent = word[at++] == '-';
     const std::size_t expStart = at;
     for (; at < word.size() && isDigit(word[at]); ++at) {
       if (exponent < 100000) exponent = exponent * 10 + (word[at] - '0');

@@ -21,7 +21,9 @@ void ReplaySession::execute(const Command& command) {
     case Action::Tick: tickPeriods(command.periods); break;
     case Action::Run: runUntilStopped(); break;
     case Action::Place: game_.view().move(command.box, command.left, command.top); break;
-    case Action::Show: writeStateJson(out_, game_.view().state(), game_.race(), std::nullopt); break;
+    case Action::Show:
+      writeStateJson(out_, game_.view().state(), game_.race(), std::nullopt);
+      break;
   }
   out_.flush();
 }

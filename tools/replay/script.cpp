@@ -31,7 +31,9 @@ struct BoxName {
 constexpr std::array boxNames{BoxName{"strip", Box::Strip}, BoxName{"player", Box::Player},
                               BoxName{"rival0", Box::Rival0}, BoxName{"rival1", Box::Rival1}};
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isSeparator(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::vector<std::string_view> wordsOf(std::string_view line) {
   line = line.substr(0, line.find('#'));
@@ -96,7 +98,8 @@ class LineParser {
   }
 
   std::optional<std::string> parsePlace() {
-    if (auto fault = expectWords(4, "needs a box, a left and a top: place BOX LEFT TOP")) return fault;
+    if (auto fault = expectWords(4, "needs a box, a left and a top: place BOX LEFT TOP"))
+      return fault;
     const auto name = std::find_if(boxNames.begin(), boxNames.end(),
                                    [&](const BoxName& b) { return b.word == words_[1]; });
     if (name == boxNames.end()) {

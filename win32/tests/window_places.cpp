@@ -9,10 +9,10 @@
 
 #include "core/race_rules.h"
 #include "form/design_state.h"
-#include "win32/form_controls.h"
 #include "form/form_table.h"
-#include "win32/main_window.h"
 #include "form/window_order.h"
+#include "win32/form_controls.h"
+#include "win32/main_window.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ HWND controlWindow(HWND form, const ControlRecord& record) {
   const HWND container = record.container == vortalin::form::windowControl
                              ? form
                              : controlWindow(form, *vortalin::form::findControl(record.container));
-  return GetDlgItem(container, vortalin::win32::controlId(vortalin::form::controlRow(
-                                   record.name, record.index)));
+  return GetDlgItem(
+      container, vortalin::win32::controlId(vortalin::form::controlRow(record.name, record.index)));
 }
 
 }  // namespace

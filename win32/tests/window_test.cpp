@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "win32/colours.h"
-#include "game/controller.h"
-#include "form/design_state.h"
-#include "win32/fonts.h"
-#include "form/form_table.h"
-#include "win32/main_window.h"
-#include "win32/message_loop.h"
 #include "core/race.h"
 #include "core/tests/race_model.h"
-#include "win32/text.h"
+#include "form/design_state.h"
+#include "form/form_table.h"
 #include "form/twips.h"
 #include "form/window_order.h"
+#include "game/controller.h"
+#include "win32/colours.h"
+#include "win32/fonts.h"
+#include "win32/main_window.h"
+#include "win32/message_loop.h"
+#include "win32/text.h"
 
 namespace vortalin::win32 {
 namespace {
@@ -57,7 +57,9 @@ int widestWord(HFONT font, const std::wstring& text) {
   return widest;
 }
 
-int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
+int rowOf(HWND control) {
+  return GetDlgCtrlID(control) - controlId(0);
+}
 
 /// The pixels a window's inside shows now, 0x00RRGGBB, row by row.
 std::vector<std::uint32_t> insidePixels(HWND window) {
@@ -71,8 +73,8 @@ std::vector<std::uint32_t> insidePixels(HWND window) {
     BitBlt(memory.get(), 0, 0, inside.right, inside.bottom, screen.get(), 0, 0, SRCCOPY);
   }
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB,
-                    0, 0, 0, 0, 0};
+  info.bmiHeader = {
+      sizeof info.bmiHeader, inside.right, -inside.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(inside.right * inside.bottom));
   GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(inside.bottom), pixels.data(), &info,
             DIB_RGB_COLORS);
@@ -199,10 +201,11 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
   EXPECT_EQ(inside.bottom, form::twipsToPixels(form.height, dpi));
   EXPECT_EQ(windowText(window.handle()), L"Form1");
   for (const form::ControlRecord& record : form::formTable) {
-    if (record.kind == form::ControlKind::CommandButton || record.kind == form::ControlKind::Label ||
-        record.kind == form::ControlKind::TextBox) {
+    if (record.kind == form::ControlKind::CommandButton ||
+        record.kind == form::ControlKind::Label || record.kind == form::ControlKind::TextBox) {
       EXPECT_EQ(windowText(control(record.name)), toUtf16(record.caption)) << record.name;
-      const auto font = reinterpret_cast<HFONT>(SendMessageW(control(record.name), WM_GETFONT, 0, 0));
+      const auto font =
+          reinterpret_cast<HFONT>(SendMessageW(control(record.name), WM_GETFONT, 0, 0));
       EXPECT_TRUE(hasEveryGlyph(font, toUtf16(record.caption)))
           << record.name << " is drawn in " << toUtf8(faceOf(font)) << ", which lacks a glyph";
       RECT inside{};
@@ -231,8 +234,8 @@ TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
     RECT inside{};
     GetClientRect(button, &inside);
     ASSERT_LT(ink.box.left, ink.box.right) << record.name << " shows no caption";
-    EXPECT_GT(ink.box.left, bevelWidth) << record.name << ": ink columns " << ink.box.left
-                                        << " to " << ink.box.right << " of " << inside.right;
+    EXPECT_GT(ink.box.left, bevelWidth) << record.name << ": ink columns " << ink.box.left << " to "
+                                        << ink.box.right << " of " << inside.right;
     EXPECT_GT(ink.box.top, bevelWidth) << record.name << "'s caption touches the bevel";
     EXPECT_LT(ink.box.right, inside.right - bevelWidth) << record.name;
     EXPECT_LT(ink.box.bottom, inside.bottom - bevelWidth)
@@ -254,7 +257,8 @@ INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192)
 TEST_F(WindowTest, ChildWindowsAreStackedAndVisitedInTheTablesOrders) {
   for (const HWND container : {window.handle(), control("Picture1")}) {
     std::vector<int> shown;
-    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(container, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
       shown.push_back(rowOf(child));
     }
     std::vector<int> expected;
@@ -293,11 +297,13 @@ TEST_F(WindowTest, TheRaceGoesOnWhileTheWindowIsDragged) {
 struct KeyCase {
   const char* name;
   WPARAM key;
-  bool starts;              // the key clicks START
-  const char* focusAfter;   // where the focus is afterwards
+  bool starts;             // the key clicks START
+  const char* focusAfter;  // where the focus is afterwards
 };
 
-void PrintTo(const KeyCase& key, std::ostream* out) { *out << key.name; }
+void PrintTo(const KeyCase& key, std::ostream* out) {
+  *out << key.name;
+}
 
 class WindowKeys : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -352,7 +358,9 @@ class WindowCourse : public WindowTest {
     void moveBox(Box, game::PixelPoint) override {}
     void setClockRunning(bool) override {}
     void setWindowColour(Colour) override {}
-    std::string displayText(game::Display display) const override { return texts[static_cast<int>(display)]; }
+    std::string displayText(game::Display display) const override {
+      return texts[static_cast<int>(display)];
+    }
     void setDisplayText(game::Display display, std::string_view text) override {
       texts[static_cast<int>(display)].assign(text);
     }

@@ -14,7 +14,9 @@ struct SingleCase {
   NumberFault fault;
 };
 
-void PrintTo(const SingleCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+void PrintTo(const SingleCase& c, std::ostream* out) {
+  *out << '"' << c.text << '"';
+}
 
 class ParseSingle : public ::testing::TestWithParam<SingleCase> {};
 
@@ -30,35 +32,30 @@ TEST_P(ParseSingle, RoundsToTheNearestSingleOrNamesTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, ParseSingle,
-    ::testing::Values(SingleCase{"600", 600, NumberFault::None},
-                      SingleCase{"-37920", -37920, NumberFault::None},
-                      SingleCase{"+12.5", 12.5f, NumberFault::None},
-                      SingleCase{"10000.5", 10000.5f, NumberFault::None},
-                      SingleCase{"1.", 1, NumberFault::None},
-                      SingleCase{"2.5e3", 2500, NumberFault::None},
-                      SingleCase{"25E-1", 2.5f, NumberFault::None},
-                      // Rounded once, straight to single, not through double.
-                      SingleCase{"0.1", 0.1f, NumberFault::None},
-                      SingleCase{"16777217", 16777216.0f, NumberFault::None},
-                      SingleCase{"-0", -0.0f, NumberFault::None},
-                      SingleCase{"1e-50", 0.0f, NumberFault::None},
-                      SingleCase{"-0.00000000000000000000000000000000000000000000000001", -0.0f,
-                                 NumberFault::None},
-                      SingleCase{"3.4028235e38", 3.4028235e38f, NumberFault::None},
-                      SingleCase{"3.5e38", 0, NumberFault::NotFinite},
-                      SingleCase{"1e99999999999999999", 0, NumberFault::NotFinite},
-                      SingleCase{"0e99999999999999999", 0, NumberFault::None},
-                      SingleCase{"", 0, NumberFault::NotANumber},
-                      SingleCase{"-", 0, NumberFault::NotANumber},
-                      SingleCase{".5", 0, NumberFault::NotANumber},
-                      SingleCase{"1e", 0, NumberFault::NotANumber},
-                      SingleCase{"1e+", 0, NumberFault::NotANumber},
-                      SingleCase{"inf", 0, NumberFault::NotANumber},
-                      SingleCase{"nan", 0, NumberFault::NotANumber},
-                      SingleCase{"0x10", 0, NumberFault::NotANumber},
-                      SingleCase{"1,5", 0, NumberFault::NotANumber},
-                      SingleCase{"--1", 0, NumberFault::NotANumber},
-                      SingleCase{"12abc", 0, NumberFault::NotANumber}));
+    ::testing::Values(
+        SingleCase{"600", 600, NumberFault::None}, SingleCase{"-37920", -37920, NumberFault::None},
+        SingleCase{"+12.5", 12.5f, NumberFault::None},
+        SingleCase{"10000.5", 10000.5f, NumberFault::None}, SingleCase{"1.", 1, NumberFault::None},
+        SingleCase{"2.5e3", 2500, NumberFault::None}, SingleCase{"25E-1", 2.5f, NumberFault::None},
+        // Rounded once, straight to single, not through double.
+        SingleCase{"0.1", 0.1f, NumberFault::None},
+        SingleCase{"16777217", 16777216.0f, NumberFault::None},
+        SingleCase{"-0", -0.0f, NumberFault::None}, SingleCase{"1e-50", 0.0f, NumberFault::None},
+        SingleCase{"-0.00000000000000000000000000000000000000000000000001", -0.0f,
+                   NumberFault::None},
+        SingleCase{"3.4028235e38", 3.4028235e38f, NumberFault::None},
+        SingleCase{"3.5e38", 0, NumberFault::NotFinite},
+        SingleCase{"1e99999999999999999", 0, NumberFault::NotFinite},
+        SingleCase{"0e99999999999999999", 0, NumberFault::None},
+        SingleCase{"", 0, NumberFault::NotANumber}, SingleCase{"-", 0, NumberFault::NotANumber},
+        SingleCase{".5", 0, NumberFault::NotANumber}, SingleCase{"1e", 0, NumberFault::NotANumber},
+        SingleCase{"1e+", 0, NumberFault::NotANumber},
+        SingleCase{"inf", 0, NumberFault::NotANumber},
+        SingleCase{"nan", 0, NumberFault::NotANumber},
+        SingleCase{"0x10", 0, NumberFault::NotANumber},
+        SingleCase{"1,5", 0, NumberFault::NotANumber},
+        SingleCase{"--1", 0, NumberFault::NotANumber},
+        SingleCase{"12abc", 0, NumberFault::NotANumber}));
 
 TEST(ParseCount, AcceptsOnlyPlainDigitsInRange) {
   EXPECT_EQ(parseCount("1", 1, 10), 1);

@@ -37,10 +37,9 @@ TEST(ReplaySession, FirstTickAfterStartPrintsTheExactState) {
 TEST(ReplaySession, ShowBeforeStartHasEmptyEnergyAndNoDraw) {
   const auto lines = play("show\n");
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0],
-            R"({"distance":0,"energy":null,"clock":false,"colour":2147483663,)"
-            R"("strip":[0,-37920],"player":[600,3120],"rival0":[1200,-2000],)"
-            R"("rival1":[240,-5000],"text1":"1000","text2":"0"})");
+  EXPECT_EQ(lines[0], R"({"distance":0,"energy":null,"clock":false,"colour":2147483663,)"
+                      R"("strip":[0,-37920],"player":[600,3120],"rival0":[1200,-2000],)"
+                      R"("rival1":[240,-5000],"text1":"1000","text2":"0"})");
 }
 
 TEST(ReplaySession, RunPlaysAWholeCourseOfTicks) {
