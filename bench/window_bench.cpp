@@ -94,9 +94,7 @@ double xServerCpuSeconds() {
   return seconds;
 }
 
-void print(const char* key, double value) {
-  std::printf("%s %.6g\n", key, value);
-}
+void print(const char* key, double value) { std::printf("%s %.6g\n", key, value); }
 
 // The value below which `fraction` of the sorted samples lie (nearest rank).
 qint64 percentile(std::vector<qint64> samples, double fraction) {

@@ -9,9 +9,7 @@ using Colour = std::uint32_t;
 
 inline constexpr Colour systemColourFlag = 0x80000000u;
 
-constexpr Colour systemColour(unsigned index) {
-  return systemColourFlag | index;
-}
+constexpr Colour systemColour(unsigned index) { return systemColourFlag | index; }
 
 inline constexpr Colour buttonFace = systemColour(15);
 

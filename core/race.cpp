@@ -35,17 +35,11 @@ void Race::start() {
   view_.setClockEnabled(true);
 }
 
-void Race::steerLeft() {
-  steeringSpeed_ = rules::steerLeftSpeed;
-}
+void Race::steerLeft() { steeringSpeed_ = rules::steerLeftSpeed; }
 
-void Race::steerRight() {
-  steeringSpeed_ = rules::steerRightSpeed;
-}
+void Race::steerRight() { steeringSpeed_ = rules::steerRightSpeed; }
 
-void Race::stop() {
-  view_.setClockEnabled(false);
-}
+void Race::stop() { view_.setClockEnabled(false); }
 
 TickOutcome Race::tick() {
   if (distance_ == counterLimit) return TickOutcome::CounterFull;

@@ -21,9 +21,7 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr bool isSystemColour(Colour colour) {
-  return (colour & systemColourFlag) != 0;
-}
+constexpr bool isSystemColour(Colour colour) { return (colour & systemColourFlag) != 0; }
 
 /// The system colour a value names; only meaningful where `isSystemColour` holds.
 constexpr SystemColour systemColourOf(Colour colour) {

@@ -30,13 +30,9 @@ QColor toQColor(Colour colour) {
   return QApplication::palette().color(paletteRole(form::systemColourOf(colour)));
 }
 
-QColor defaultBackground() {
-  return toQColor(form::defaultBackground);
-}
+QColor defaultBackground() { return toQColor(form::defaultBackground); }
 
-QColor defaultButtonText() {
-  return toQColor(form::defaultButtonText);
-}
+QColor defaultButtonText() { return toQColor(form::defaultButtonText); }
 
 void setBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();

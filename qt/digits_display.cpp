@@ -56,9 +56,7 @@ DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, int b
   replaceText(text);
 }
 
-QString DigitsDisplay::text() const {
-  return editing_ ? editor_->text() : shown_.text;
-}
+QString DigitsDisplay::text() const { return editing_ ? editor_->text() : shown_.text; }
 
 void DigitsDisplay::setText(const QString& text) {
   if (editing_) {

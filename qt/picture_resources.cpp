@@ -4,9 +4,7 @@
 #include "utf8.h"
 
 // Q_INIT_RESOURCE names a function in the global namespace.
-static void initPictureResourceData() {
-  Q_INIT_RESOURCE(pictures);
-}
+static void initPictureResourceData() { Q_INIT_RESOURCE(pictures); }
 
 namespace vortalin::qt {
 

@@ -42,9 +42,7 @@ void WindowFrontEnd::setClockRunning(bool running) {
   }
 }
 
-bool WindowFrontEnd::clockRunning() const {
-  return controls_.clock->isActive();
-}
+bool WindowFrontEnd::clockRunning() const { return controls_.clock->isActive(); }
 
 int WindowFrontEnd::takeDuePeriods() {
   if (!clockRunning()) return 0;

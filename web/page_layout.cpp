@@ -168,9 +168,7 @@ std::string cssColour(form::Rgb rgb) {
   return text;
 }
 
-std::string cssColour(Colour colour) {
-  return cssColour(rgbOnPage(colour));
-}
+std::string cssColour(Colour colour) { return cssColour(rgbOnPage(colour)); }
 
 std::string pageLayoutJson(int dotsPerInch) {
   const ControlRecord& window = *form::findControl(form::windowControl);

@@ -4,9 +4,7 @@ namespace vortalin::web {
 
 namespace {
 
-int displayIndex(game::Display display) {
-  return display == game::Display::Energy ? 0 : 1;
-}
+int displayIndex(game::Display display) { return display == game::Display::Energy ? 0 : 1; }
 
 }  // namespace
 

@@ -14,9 +14,7 @@ Function* user32Function(const char* name) {
   return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
 }
 
-int systemDpi() {
-  return GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
-}
+int systemDpi() { return GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY); }
 
 }  // namespace
 

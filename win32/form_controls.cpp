@@ -141,8 +141,7 @@ void FormControls::applyFonts(int dpi) {
 
 // Borders, margins and pictures grow with the density, pictures by nearest neighbour.
 void FormControls::applyLooks(int dpi) {
-  for (const form::Picture picture :
-       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+  for (const form::Picture picture : form::allPictures) {
     bitmaps_[static_cast<int>(picture)] = pictures_.bitmapAt(picture, dpi);
   }
   for (Control& control : controls_) {
@@ -188,9 +187,7 @@ const FormControls::Control* FormControls::find(int id) const {
   return controls_[row].window != nullptr ? &controls_[row] : nullptr;
 }
 
-HWND FormControls::firstInTabOrder() const {
-  return controls_[form::tabOrder.front()].window;
-}
+HWND FormControls::firstInTabOrder() const { return controls_[form::tabOrder.front()].window; }
 
 void FormControls::drawButton(const DRAWITEMSTRUCT& item) const {
   const Control* control = find(item.hwndItem);

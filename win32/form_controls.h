@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form/control_record.h"
+#include "form/pictures.h"
 #include "handles.h"
 #include "picture_box.h"
 #include "picture_set.h"
@@ -15,9 +16,7 @@
 namespace vortalin::win32 {
 
 /// The control identifier of a row of the control table.
-constexpr int controlId(int row) {
-  return 1000 + row;
-}
+constexpr int controlId(int row) { return 1000 + row; }
 
 /// The child windows of `Form1`, made from the control table: every control but the form
 /// itself and the timer. They own their fonts, brushes and pictures.
@@ -60,7 +59,7 @@ class FormControls {
 
   const PictureSet& pictures_;
   std::vector<Control> controls_;  // by row of the table; empty for the form and the timer
-  std::array<Bitmap, 4> bitmaps_;  // by form::Picture, at the current density
+  std::array<Bitmap, form::pictureSlots> bitmaps_;  // by form::Picture, at the current density
 };
 
 }  // namespace vortalin::win32

@@ -30,9 +30,7 @@ GameClock::GameClock(int periodMs, Timer timer)
   if (!timer_) throw StartupError("cannot create the game clock", GetLastError());
 }
 
-GameClock::~GameClock() {
-  stop();
-}
+GameClock::~GameClock() { stop(); }
 
 LONGLONG GameClock::counterNow() {
   LARGE_INTEGER now{};

@@ -21,9 +21,7 @@ namespace {
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT_PTR modalLoopTimer = 1;
 
-const form::ControlRecord& formRecord() {
-  return form::control(form::windowControl);
-}
+const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
 
 }  // namespace
 

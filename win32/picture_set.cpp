@@ -24,9 +24,7 @@ int resourceId(form::Picture picture) {
   return 0;
 }
 
-std::string nameOf(form::Picture picture) {
-  return std::string(form::pictureFile(picture));
-}
+std::string nameOf(form::Picture picture) { return std::string(form::pictureFile(picture)); }
 
 ComPtr<IWICStream> resourceStream(IWICImagingFactory& factory, form::Picture picture) {
   const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resourceId(picture)), RT_RCDATA);
@@ -87,8 +85,7 @@ PictureSet::PictureSet() {
   checkResult(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                IID_PPV_ARGS(&factory_)),
               "Windows Imaging Component is not available");
-  for (const form::Picture picture :
-       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+  for (const form::Picture picture : form::allPictures) {
     decoded_[static_cast<int>(picture)] = decode(*factory_.Get(), picture);
   }
 }

@@ -37,7 +37,7 @@ class PictureSet {
 
   ComApartment apartment_;
   Microsoft::WRL::ComPtr<IWICImagingFactory> factory_;
-  std::array<Microsoft::WRL::ComPtr<IWICBitmap>, 4> decoded_;  // by form::Picture
+  std::array<Microsoft::WRL::ComPtr<IWICBitmap>, form::pictureSlots> decoded_;  // by form::Picture
 };
 
 }  // namespace vortalin::win32

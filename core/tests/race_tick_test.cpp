@@ -105,9 +105,7 @@ struct CollisionCase {
   Colour colour;
 };
 
-void PrintTo(const CollisionCase& c, std::ostream* out) {
-  *out << c.name;
-}
+void PrintTo(const CollisionCase& c, std::ostream* out) { *out << c.name; }
 
 class Collision : public RaceFixture, public ::testing::WithParamInterface<CollisionCase> {
  protected:

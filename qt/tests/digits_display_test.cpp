@@ -35,9 +35,7 @@ Ink inkOf(const QImage& image, QColor base) {
   return ink;
 }
 
-QImage opaque(const QImage& image) {
-  return image.convertToFormat(QImage::Format_RGB32);
-}
+QImage opaque(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 QString describe(const QString& text, const Ink& ours, const Ink& theirs) {
   const auto rect = [](const QRect& r) {

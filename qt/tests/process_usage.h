@@ -26,9 +26,7 @@ inline int openFileCount() {
   return count;
 }
 
-inline double mebibytes(std::int64_t bytes) {
-  return static_cast<double>(bytes) / (1 << 20);
-}
+inline double mebibytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
 
 /// AddressSanitizer keeps freed blocks in quarantine, so resident memory grows there
 /// without a leak; its leak checker covers that build instead.

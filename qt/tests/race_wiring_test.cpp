@@ -30,9 +30,7 @@ struct ModelRace {
   Race race{view, random};
 };
 
-QString text(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 bool overlaps(const RaceView& view, Box rival) {
   const float dx = view.left(Box::Player) - view.left(rival);

@@ -30,9 +30,7 @@ QPoint bonnet(const RaceView& view, Box box) {
   return twipsToPixels(view.left(box), view.top(box)) + QPoint(1 + 15, 1 + 3);
 }
 
-QColor pixel(const QImage& image, QPoint point) {
-  return image.pixelColor(point);
-}
+QColor pixel(const QImage& image, QPoint point) { return image.pixelColor(point); }
 
 }  // namespace
 

@@ -28,17 +28,13 @@ inline DigitsDisplay& textBox(const MainWindow& window, const char* name) {
   return *window.controls().get<DigitsDisplay>(name);
 }
 
-inline QTimer& clock(const MainWindow& window) {
-  return *window.controls().timer("Timer1");
-}
+inline QTimer& clock(const MainWindow& window) { return *window.controls().timer("Timer1"); }
 
 inline void click(const MainWindow& window, const char* name) {
   QTest::mouseClick(&button(window, name), Qt::LeftButton);
 }
 
 /// One period of the game clock, delivered at once instead of after 10 ms.
-inline void tick(MainWindow& window) {
-  window.clockPeriod();
-}
+inline void tick(MainWindow& window) { window.clockPeriod(); }
 
 }  // namespace vortalin::qt::test

@@ -118,8 +118,7 @@ void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
 }
 
 void WindowLayoutTest::everyBuiltInPictureLoadsAndAMissingOneIsAnError() {
-  for (const auto picture :
-       {form::Picture::Course, form::Picture::PlayerCar, form::Picture::RivalCar}) {
+  for (const form::Picture picture : form::allPictures) {
     const form::PixelSize size = form::pictureSize(picture);
     QCOMPARE(loadPicture(picture).size(), QSize(size.width, size.height));
   }

@@ -72,9 +72,7 @@ constexpr double treeHighlightOffset = 0.3;
 constexpr double treeHighlightSize = 0.35;
 constexpr int treeAttempts = 4000;
 
-double fraction(double y, double from, double to) {
-  return smoothStep((y - from) / (to - from));
-}
+double fraction(double y, double from, double to) { return smoothStep((y - from) / (to - from)); }
 
 RoadSpan blendSpans(RoadSpan from, RoadSpan to, double t) {
   return {blend(from.left, to.left, t), blend(from.right, to.right, t)};

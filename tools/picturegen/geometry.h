@@ -64,8 +64,6 @@ inline double smoothStep(double t) {
   return t * t * (3 - 2 * t);
 }
 
-inline double blend(double from, double to, double t) {
-  return from + (to - from) * t;
-}
+inline double blend(double from, double to, double t) { return from + (to - from) * t; }
 
 }  // namespace vortalin::pictures

@@ -28,9 +28,7 @@ class LittleEndianWriter {
   std::vector<std::uint8_t> bytes_;
 };
 
-std::uint32_t paddedRowSize(std::uint32_t bits) {
-  return (bits + 31) / 32 * 4;
-}
+std::uint32_t paddedRowSize(std::uint32_t bits) { return (bits + 31) / 32 * 4; }
 
 }  // namespace
 

@@ -8,9 +8,7 @@ namespace vortalin::replay {
 
 namespace {
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t skipDigits(std::string_view word, std::size_t at) {
   while (at < word.size() && isDigit(word[at])) ++at;

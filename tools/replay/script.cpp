@@ -31,9 +31,7 @@ struct BoxName {
 constexpr std::array boxNames{BoxName{"strip", Box::Strip}, BoxName{"player", Box::Player},
                               BoxName{"rival0", Box::Rival0}, BoxName{"rival1", Box::Rival1}};
 
-bool isSeparator(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::vector<std::string_view> wordsOf(std::string_view line) {
   line = line.substr(0, line.find('#'));

@@ -57,9 +57,7 @@ int widestWord(HFONT font, const std::wstring& text) {
   return widest;
 }
 
-int rowOf(HWND control) {
-  return GetDlgCtrlID(control) - controlId(0);
-}
+int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
 
 /// The pixels a window's inside shows now, 0x00RRGGBB, row by row.
 std::vector<std::uint32_t> insidePixels(HWND window) {
@@ -301,9 +299,7 @@ struct KeyCase {
   const char* focusAfter;  // where the focus is afterwards
 };
 
-void PrintTo(const KeyCase& key, std::ostream* out) {
-  *out << key.name;
-}
+void PrintTo(const KeyCase& key, std::ostream* out) { *out << key.name; }
 
 class WindowKeys : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 

@@ -89,9 +89,7 @@ struct CarCase {
   Colour body;
 };
 
-void PrintTo(const CarCase& c, std::ostream* out) {
-  *out << c.file;
-}
+void PrintTo(const CarCase& c, std::ostream* out) { *out << c.file; }
 
 class CarPicture : public ::testing::TestWithParam<CarCase> {
  protected:

@@ -70,9 +70,7 @@ struct LineCase {
   int top, bottom;
 };
 
-void PrintTo(const LineCase& c, std::ostream* out) {
-  *out << c.name << " line";
-}
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name << " line"; }
 
 class CourseLine : public ::testing::TestWithParam<LineCase> {};
 
@@ -96,9 +94,7 @@ struct LetteringCase {
   int minimumFacePixels;
 };
 
-void PrintTo(const LetteringCase& c, std::ostream* out) {
-  *out << '"' << c.text << '"';
-}
+void PrintTo(const LetteringCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
 
 class CourseLettering : public ::testing::TestWithParam<LetteringCase> {};
 
@@ -186,9 +182,7 @@ struct RoadCase {
   int left, right;  // road columns; the verge lies beyond
 };
 
-void PrintTo(const RoadCase& c, std::ostream* out) {
-  *out << "row " << c.row;
-}
+void PrintTo(const RoadCase& c, std::ostream* out) { *out << "row " << c.row; }
 
 class RoadSpan : public ::testing::TestWithParam<RoadCase> {};
 

@@ -14,9 +14,7 @@ struct SingleCase {
   NumberFault fault;
 };
 
-void PrintTo(const SingleCase& c, std::ostream* out) {
-  *out << '"' << c.text << '"';
-}
+void PrintTo(const SingleCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
 
 class ParseSingle : public ::testing::TestWithParam<SingleCase> {};
 

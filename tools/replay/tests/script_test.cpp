@@ -35,9 +35,7 @@ TEST(ParseScript, ReadsEveryCommandWithCommentsAndBlankLines) {
   EXPECT_EQ(commands[8].action, Action::Show);
 }
 
-TEST(ParseScript, EmptyScriptIsValid) {
-  EXPECT_TRUE(commandsOf("").empty());
-}
+TEST(ParseScript, EmptyScriptIsValid) { EXPECT_TRUE(commandsOf("").empty()); }
 
 struct BadLine {
   const char* script;
@@ -45,9 +43,7 @@ struct BadLine {
   const char* messagePart;
 };
 
-void PrintTo(const BadLine& c, std::ostream* out) {
-  *out << c.messagePart;
-}
+void PrintTo(const BadLine& c, std::ostream* out) { *out << c.messagePart; }
 
 class RefusedScript : public ::testing::TestWithParam<BadLine> {};
 
