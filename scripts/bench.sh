@@ -50,18 +50,7 @@ echo '|---|---|---|---|---|'
 # waits for the other on a different core and the sum is the work a tick costs. Once with the
 # system's font settings (greyscale antialiasing) and once with RGB subpixel antialiasing, as
 # many desktops set it: a fontconfig file that includes the system's and sets rgba.
-subpixel_fonts=$RUNTIME_DIR/fonts-subpixel.conf
-cat >"$subpixel_fonts" <<'EOF'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
-  <match target="font">
-    <edit name="antialias" mode="assign"><bool>true</bool></edit>
-    <edit name="rgba" mode="assign"><const>rgb</const></edit>
-  </match>
-</fontconfig>
-EOF
+subpixel_fonts=$PWD/scripts/fonts-subpixel.conf
 FONTCONFIG_FILE=$subpixel_fonts fc-match -v 'Liberation Sans Narrow:bold' | grep -q 'rgba: 1' ||
   { echo "bench.sh: the subpixel font settings did not take" >&2; exit 1; }
 pinned_cpu=$(($(nproc) - 1))

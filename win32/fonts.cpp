@@ -135,24 +135,25 @@ Font fitToRoom(Font font, std::wstring_view caption, SIZE room) {
   return font;
 }
 
-Font fitWordsToWidth(Font font, std::wstring_view text, int width) {
+int widestWord(HFONT font, std::wstring_view text) {
   const MemoryDc dc(CreateCompatibleDC(nullptr));
-  const auto widestWord = [&](HFONT candidate) {
-    const Selection selected(dc.get(), candidate);
-    int widest = 0;
-    for (std::size_t start = 0; start < text.size();) {
-      const std::size_t end = std::min(text.find(L' ', start), text.size());
-      SIZE size{};
-      GetTextExtentPoint32W(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
-      widest = std::max(widest, static_cast<int>(size.cx));
-      start = end + 1;
-    }
-    return widest;
-  };
+  const Selection selected(dc.get(), font);
+  int widest = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(L' ', start), text.size());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+    start = end + 1;
+  }
+  return widest;
+}
+
+Font fitWordsToWidth(Font font, std::wstring_view text, int width) {
   LOGFONTW shape{};
   GetObjectW(font.get(), sizeof shape, &shape);
-  for (int widest = widestWord(font.get()); widest > width && shape.lfWidth > 1;
-       widest = widestWord(font.get())) {
+  for (int widest = widestWord(font.get(), text); widest > width && shape.lfWidth > 1;
+       widest = widestWord(font.get(), text)) {
     shape.lfWidth = std::min(shape.lfWidth - 1, static_cast<LONG>(shape.lfWidth * width / widest));
     font.reset(CreateFontIndirectW(&shape));
   }

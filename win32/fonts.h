@@ -26,6 +26,9 @@ Font fitToRoom(Font font, std::wstring_view caption, SIZE room);
 /// word of a wrapping caption would not fit `width` on a line.
 Font fitWordsToWidth(Font font, std::wstring_view text, int width);
 
+/// The width in pixels of the widest space-separated word of a text in a font.
+int widestWord(HFONT font, std::wstring_view text);
+
 /// The window's default font at a density.
 Font createDefaultFont(int dpi);
 

@@ -30,18 +30,7 @@ for scale in 1 1.25 1.5 2 3; do
   run "QT_SCALE_FACTOR=$scale" QT_SCALE_FACTOR="$scale"
 done
 
-subpixel=$RUNTIME_DIR/fonts.conf
-cat >"$subpixel" <<'XML'
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
-  <match target="font">
-    <edit name="antialias" mode="assign"><bool>true</bool></edit>
-    <edit name="rgba" mode="assign"><const>rgb</const></edit>
-  </match>
-</fontconfig>
-XML
+subpixel=$(cd "$(dirname "$0")/../.." && pwd)/scripts/fonts-subpixel.conf
 run "rgba rgb, QT_SCALE_FACTOR=1" FONTCONFIG_FILE="$subpixel"
 run "rgba rgb, QT_SCALE_FACTOR=2" FONTCONFIG_FILE="$subpixel" QT_SCALE_FACTOR=2
 run "QT_STYLE_OVERRIDE=Fusion" QT_STYLE_OVERRIDE=Fusion

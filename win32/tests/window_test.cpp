@@ -42,21 +42,6 @@ RECT rectIn(HWND child, HWND container) {
 }
 
 // The width of the widest word of a text in a font: a wrapping caption must fit it on a line.
-int widestWord(HFONT font, const std::wstring& text) {
-  const MemoryDc dc(CreateCompatibleDC(nullptr));
-  const Selection selected(dc.get(), font);
-  int widest = 0;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find(L' ', start), text.size());
-    SIZE size{};
-    GetTextExtentPoint32W(dc.get(), text.data() + start, static_cast<int>(end - start), &size);
-    widest = std::max(widest, static_cast<int>(size.cx));
-    start = end + 1;
-  }
-  return widest;
-}
-
 int rowOf(HWND control) { return GetDlgCtrlID(control) - controlId(0); }
 
 /// The pixels a window's inside shows now, 0x00RRGGBB, row by row.
