@@ -5,7 +5,7 @@ const dotsPerInch = () => Math.round(96 * ratio());
 async function start() {
   // The fonts and pictures are decoded while the wasm starts; the window is built once all
   // are ready, so its first frame shows it whole.
-  const fonts = Promise.all([...document.fonts].map((face) => face.load()));
+  const fonts = Promise.allSettled([...document.fonts].map((face) => face.load()));
   const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
   const [pictures, game] = await Promise.all([loadPictures(pictureUrls), loadGame(), fonts]);
   game.open(dotsPerInch());
