@@ -17,7 +17,6 @@ export async function loadPictures(urls) {
 }
 
 function enlarged(image, width, height) {
-  if (image.width === width && image.height === height) return image;
   const canvas = document.createElement('canvas');
   canvas.width = width;
   canvas.height = height;
