@@ -2,11 +2,12 @@
 // front, each filling its place with its colour and its picture over it, enlarged without
 // smoothing and clipped to the frame.
 
-async function decoded(url) {
-  const image = new Image();
-  image.src = url;
-  await image.decode();
-  return image;
+// Decoded off the main thread, so the page's scripts run on while the pictures decode.
+function decoded(url) {
+  const [header, base64] = url.split(',');
+  const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const type = header.slice('data:'.length, header.indexOf(';'));
+  return createImageBitmap(new Blob([bytes], { type }));
 }
 
 export async function loadPictures(urls) {
@@ -26,23 +27,16 @@ function enlarged(image, width, height) {
 }
 
 export class CourseView {
-  /// `pictures` resolves to the decoded pictures by file name; until then the view draws
-  /// nothing, and then what it was last asked to.
+  /// `pictures` holds the decoded pictures by file name.
   constructor(canvas, pictures) {
     this.canvas = canvas;
     this.context = canvas.getContext('2d', { alpha: false });
+    this.pictures = pictures;
     this.boxes = [];
-    pictures.then((decoded) => {
-      this.pictures = decoded;
-      if (this.layout) this.setLayout(this.layout);
-      if (this.placeOf) this.draw(this.placeOf);
-    });
   }
 
   /// Takes the boxes' sizes, colours and pictures at a new density.
   setLayout(layout) {
-    this.layout = layout;
-    if (!this.pictures) return;
     const controls = new Map(layout.controls.map((control) => [control.id, control]));
     this.background = controls.get(layout.courseFrame).background;
     this.boxes = layout.boxes.map(({ box, id }) => {
@@ -61,8 +55,6 @@ export class CourseView {
 
   /// Draws every box at its place, `placeOf(box)` giving its top-left corner.
   draw(placeOf) {
-    this.placeOf = placeOf;
-    if (!this.pictures) return;
     const { context, canvas } = this;
     context.fillStyle = this.background;
     context.fillRect(0, 0, canvas.width, canvas.height);

@@ -3,12 +3,11 @@ const ratio = () => window.devicePixelRatio || 1;
 const dotsPerInch = () => Math.round(96 * ratio());
 
 async function start() {
-  // The fonts and pictures are decoded while the wasm starts; the window does not wait for
-  // the pictures, the course shows them once they are ready.
-  for (const face of document.fonts) face.load();
+  // The fonts and pictures are decoded while the wasm starts; the window is built once all
+  // are ready, so its first frame shows it whole.
+  const fonts = Promise.allSettled([...document.fonts].map((face) => face.load()));
   const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
-  const pictures = loadPictures(pictureUrls);
-  const game = await loadGame();
+  const [pictures, game] = await Promise.all([loadPictures(pictureUrls), loadGame(), fonts]);
   game.open(dotsPerInch());
   let layout = game.layout(dotsPerInch());
   document.title = layout.title;

@@ -191,3 +191,34 @@ test('the course is redrawn at device pixels when the page moves to a screen of 
     });
     assert.equal(blended, 0);
   });
+
+test('the first frame with the window in it shows the whole window: controls, course and fonts',
+  async () => {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 400, height: 420 });
+    // Each frame's callbacks run just before it is drawn: the first that finds a control
+    // records what that frame shows.
+    await page.evaluateOnNewDocument(() => {
+      const look = () => {
+        const root = document.getElementById('window');
+        if (!root?.children.length) {
+          requestAnimationFrame(look);
+          return;
+        }
+        const canvas = root.querySelector('canvas');
+        const corner = canvas?.getContext('2d').getImageData(0, 0, 1, 1).data;
+        window.firstFrame = {
+          children: root.children.length,
+          courseDrawn: Boolean(corner) && corner.join() !== '0,0,0,255',
+          fonts: document.fonts.status,
+        };
+      };
+      requestAnimationFrame(look);
+    });
+    await page.goto(fileUrl());
+    await page.waitForFunction(() => window.firstFrame);
+    const children = await page.evaluate(() => document.getElementById('window').children.length);
+    assert.deepEqual(await page.evaluate(() => window.firstFrame),
+      { children, courseDrawn: true, fonts: 'loaded' });
+    await page.close();
+  });
