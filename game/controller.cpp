@@ -30,6 +30,12 @@ bool Controller::click(std::string_view controlName) {
   return command.has_value();
 }
 
+int Controller::runPeriods(int count) {
+  int run = 0;
+  for (; run < count && view_.clockEnabled(); ++run) clockPeriod();
+  return run;
+}
+
 std::optional<TickOutcome> Controller::clockPeriod() {
   if (!view_.clockEnabled()) return std::nullopt;
   view_.beginTick();

@@ -33,6 +33,9 @@ class Controller {
   /// One period of the game clock: a tick if the clock is on, else nothing (no outcome).
   /// A tick that finds the distance counter full stops the clock and tells the player.
   std::optional<TickOutcome> clockPeriod();
+  /// Up to `count` periods that fell due, ending early once the clock stops; returns how
+  /// many ran.
+  int runPeriods(int count);
 
   const Race& race() const { return race_; }
   ShownRaceView& view() { return view_; }

@@ -49,10 +49,6 @@ void MainWindow::connectHandlers() {
 }
 
 // A period may stop the clock (the course's end, a full counter): the rest are not run.
-void MainWindow::runDuePeriods() {
-  for (int due = frontEnd_.takeDuePeriods(); due > 0 && frontEnd_.clockRunning(); --due) {
-    clockPeriod();
-  }
-}
+void MainWindow::runDuePeriods() { game_->runPeriods(frontEnd_.takeDuePeriods()); }
 
 }  // namespace vortalin::qt

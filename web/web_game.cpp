@@ -40,12 +40,7 @@ bool WebGame::click(std::string_view controlName, long long now) {
 }
 
 int WebGame::runPeriods(int count) {
-  int run = 0;
-  while (run < count && frontEnd_.clockRunning()) {
-    controller_.clockPeriod();
-    ++run;
-  }
-  return run;
+  return controller_.runPeriods(count);
 }
 
 namespace {

@@ -78,7 +78,7 @@ void MainWindow::show(int showCommand) {
 // colour beside a display's old text.
 void MainWindow::runDueClockPeriods() {
   const int due = clock_.takeDuePeriods();
-  for (int period = 0; period < due && clock_.running(); ++period) controller_->clockPeriod();
+  controller_->runPeriods(due);
   if (due > 0 && window_ != nullptr) {
     RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/race_rules.h"
 #include "core/tests/race_fixture.h"
 #include "game/controller.h"
 
@@ -89,6 +90,14 @@ TEST_F(ControllerTest, StartIsShownAtOnceAndPeriodsWithTheClockOffDoNothing) {
   ASSERT_FALSE(frontEnd.moves.empty());
   EXPECT_EQ(frontEnd.moves[0].box, Box::Strip);
   EXPECT_EQ(frontEnd.moves[0].to.y, form::twipsToPixels(-38000));
+}
+
+// Periods that fell due together end with the course: none runs once the clock has stopped.
+TEST_F(ControllerTest, DuePeriodsStopWithTheClock) {
+  EXPECT_EQ(game.runPeriods(5), 0);
+  game.execute(Command::Start);
+  EXPECT_EQ(game.runPeriods(rules::ticksPerCourse + 100), rules::ticksPerCourse);
+  EXPECT_FALSE(game.view().clockEnabled());
 }
 
 // A tick in which only rival car 0 overlaps ends with the normal colour: the window must not
