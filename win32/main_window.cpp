@@ -8,6 +8,7 @@
 #include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/twips.h"
+#include "one_copy_paint.h"
 #include "resource_ids.h"
 #include "startup_error.h"
 #include "text.h"
@@ -72,14 +73,12 @@ void MainWindow::show(int showCommand) {
   SetFocus(controls_->firstInTabOrder());
 }
 
-// What the periods changed reaches the screen as one update: the window and every control
-// are painted together before the thread next waits, when Wine hands its drawing to X. Left
-// to their own WM_PAINT messages, one per wake-up, a frame could show the window's new
-// colour beside a display's old text.
+// What the periods changed reaches the screen as one update, in one copy: the window and
+// every control are painted together before the thread next waits.
 void MainWindow::runDueClockPeriods() {
   const int due = clock_.takeDuePeriods();
   controller_->runPeriods(due);
-  if (due > 0 && window_ != nullptr) {
+  if (due > 0 && window_ != nullptr && !paintDueInOneCopy(window_)) {
     RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
 }
@@ -102,6 +101,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: paint(); return 0;
+    case WM_PRINTCLIENT: fillInside(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case DM_GETDEFID: return defaultButton();
     case WM_DRAWITEM:
@@ -137,9 +137,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::paint() {
   BufferedPaint paint(window_);
-  SetDCBrushColor(paint.dc(), toColorRef(windowColour_));
-  for (const RECT& part : paint.parts()) {
-    FillRect(paint.dc(), &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  fillParts(paint.dc(), paint.parts());
+}
+
+void MainWindow::fillInside(HDC dc) const {
+  RECT clip{};
+  if (GetClipBox(dc, &clip) > NULLREGION) fillParts(dc, {clip});
+}
+
+void MainWindow::fillParts(HDC dc, const std::vector<RECT>& parts) const {
+  SetDCBrushColor(dc, toColorRef(windowColour_));
+  for (const RECT& part : parts) {
+    FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "form_controls.h"
 #include "game/controller.h"
@@ -51,6 +52,8 @@ class MainWindow final : public game::FrontEnd {
   void create(HINSTANCE instance);
   void fitToTable();
   void paint();
+  void fillInside(HDC dc) const;
+  void fillParts(HDC dc, const std::vector<RECT>& parts) const;
   void onCommand(int controlId, int notification);
   LRESULT defaultButton() const;
   void onActivate(bool active);

@@ -1,5 +1,7 @@
 #include "picture_box.h"
 
+#include <vector>
+
 #include "buffered_paint.h"
 #include "handles.h"
 #include "window_class.h"
@@ -14,26 +16,35 @@ PictureBoxLook* lookOf(HWND box) {
   return reinterpret_cast<PictureBoxLook*>(GetWindowLongPtrW(box, GWLP_USERDATA));
 }
 
-// The picture is opaque and drawn as it is: a copy of each dirty part of it.
-void paint(HWND box) {
-  BufferedPaint paint(box);
+// The picture is opaque and drawn as it is: a copy of each given part of it.
+void drawInside(HWND box, HDC dc, const std::vector<RECT>& parts) {
   const PictureBoxLook* look = lookOf(box);
-  if (paint.parts().empty() || look == nullptr) return;
-  SetDCBrushColor(paint.dc(), look->background);
-  for (const RECT& part : paint.parts()) {
-    FillRect(paint.dc(), &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (parts.empty() || look == nullptr) return;
+  SetDCBrushColor(dc, look->background);
+  for (const RECT& part : parts) {
+    FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
   if (look->picture == nullptr) return;
   const RECT picture{look->margin, look->margin, look->margin + look->pictureSize.cx,
                      look->margin + look->pictureSize.cy};
-  const MemoryDc source(CreateCompatibleDC(paint.dc()));
+  const MemoryDc source(CreateCompatibleDC(dc));
   const Selection selected(source.get(), look->picture);
-  for (const RECT& part : paint.parts()) {
+  for (const RECT& part : parts) {
     RECT shown{};
     if (!IntersectRect(&shown, &picture, &part)) continue;
-    BitBlt(paint.dc(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+    BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
            source.get(), shown.left - look->margin, shown.top - look->margin, SRCCOPY);
   }
+}
+
+void paint(HWND box) {
+  BufferedPaint paint(box);
+  drawInside(box, paint.dc(), paint.parts());
+}
+
+void printInside(HWND box, HDC dc) {
+  RECT clip{};
+  if (GetClipBox(dc, &clip) > NULLREGION) drawInside(box, dc, {clip});
 }
 
 // The border is the box's own rather than Windows' client edge, so that it grows with the
@@ -82,6 +93,7 @@ LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
     case WM_NCPAINT: paintBorder(box); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: paint(box); return 0;
+    case WM_PRINTCLIENT: printInside(box, reinterpret_cast<HDC>(wParam)); return 0;
   }
   return DefWindowProcW(box, message, wParam, lParam);
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vortalin::win32 {
+
+/// Paints what is due in a window and in all its controls with one copy to the screen:
+/// every window that shows draws its inside into one bitmap (WM_PRINTCLIENT), bottom to
+/// top, and the due parts of it are copied at once. Each window painting its own part
+/// instead, the screen can be handed a tick half drawn: under Wine, a control's copy may
+/// send the whole window to X before the next control has drawn. The controls' frames are
+/// left to their own painting. Returns false, having copied nothing and left the painting
+/// due, where a bitmap could not be had or drawn.
+bool paintDueInOneCopy(HWND window);
+
+}  // namespace vortalin::win32
