@@ -77,7 +77,7 @@ bool ofThisProgram(HWND window) {
 // Windows' own controls (buttons, labels, text boxes) clip to their inside as the device
 // sees it, which under Wine ignores an offset origin: they are given a bitmap of their
 // own, at their own origin, copied in after.
-void printInside(HWND window, HDC dc) {
+void askToPrintInside(HWND window, HDC dc) {
   SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
 }
 
@@ -88,7 +88,7 @@ bool printControlApart(HDC canvas, const Shown& control, POINT at) {
   const Bitmap bitmap(CreateCompatibleBitmap(canvas, width, height));
   if (!own || !bitmap) return false;
   const Selection selected(own.get(), bitmap.get());
-  printInside(control.window, own.get());
+  askToPrintInside(control.window, own.get());
   return BitBlt(canvas, at.x, at.y, width, height, own.get(), 0, 0, SRCCOPY) != FALSE;
 }
 
@@ -103,7 +103,7 @@ bool drawInsides(HDC canvas, const std::vector<Shown>& shown, HRGN due, const RE
     const POINT at{window.inside.left - bounds.left, window.inside.top - bounds.top};
     if (ofThisProgram(window.window)) {
       SetViewportOrgEx(canvas, at.x, at.y, nullptr);
-      printInside(window.window, canvas);
+      askToPrintInside(window.window, canvas);
     } else {
       whole = printControlApart(canvas, window, at) && whole;
     }
