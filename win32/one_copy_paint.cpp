@@ -135,10 +135,14 @@ bool paintDueInOneCopy(HWND window) {
   RECT bounds{};
   if (GetRgnBox(due.get(), &bounds) == NULLREGION) return true;
 
+  // A text box's caret is drawn on the screen rather than into the bitmap: hidden while the
+  // copy goes over it, then drawn again on top.
+  const bool caretHidden = HideCaret(nullptr) != FALSE;
   // Children are drawn over, not clipped out: the bitmap holds them.
   const HDC screen = GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
   const bool painted = copyInOne(screen, shown, due.get(), bounds);
   ReleaseDC(window, screen);
+  if (caretHidden) ShowCaret(nullptr);
   if (!painted) return false;
   RedrawWindow(window, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
   return true;
