@@ -8,8 +8,10 @@ one shows a tick part-drawn or two ticks at once.
 Also counts the frames that show the window red beside an energy display still at its
 opening "1000", which no finished tick can show.
 
-Usage: tick-frames-windows.py VORTALIN_EXE WINDOW_PLACES_EXE COURSE_GIF [SECONDS]
-Needs DISPLAY and WINEPREFIX (scripts/wine_session.sh). Prints one line of figures.
+Usage: tick-frames-windows.py win32|win64 VORTALIN_EXE WINDOW_PLACES_EXE COURSE_GIF [SECONDS]
+Runs the programs with cmake/wine-run.sh of that width; needs its X server and prefix
+(scripts/wine_session.sh; scripts/tick-frames-windows.sh sets them up). Prints one line of
+figures.
 """
 import collections
 import subprocess
@@ -21,8 +23,8 @@ from Xlib import X, display
 RED = (0, 0, 255)  # the window's red, as the X server's BGRX pixels hold it
 
 
-def places(tool):
-    out = subprocess.run(["wine", tool], check=True, capture_output=True, text=True).stdout
+def places(wine, tool):
+    out = subprocess.run(wine + [tool], check=True, capture_output=True, text=True).stdout
     return {fields[0]: tuple(map(int, fields[1:])) for fields in
             (line.split() for line in out.splitlines()) if len(fields) == 5}
 
@@ -68,14 +70,17 @@ def crop(frame, inside, rect):
 
 
 def main():
-    exe, tool = sys.argv[1], sys.argv[2]
-    rows = course_rows(sys.argv[3])
-    seconds = float(sys.argv[4]) if len(sys.argv) > 4 else 16.5
-    game = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if len(sys.argv) not in (5, 6) or sys.argv[1] not in ("win32", "win64"):
+        sys.exit(__doc__.split("\n\n")[1])
+    wine = [f"{sys.path[0]}/../cmake/wine-run.sh", sys.argv[1]]
+    exe, tool = sys.argv[2], sys.argv[3]
+    rows = course_rows(sys.argv[4])
+    seconds = float(sys.argv[5]) if len(sys.argv) > 5 else 16.5
+    game = subprocess.Popen(wine + [exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     window = subprocess.run(["timeout", "30", "xdotool", "search", "--sync", "--name", "^Form1$"],
                             check=True, capture_output=True, text=True).stdout.split()[0]
     time.sleep(1.0)
-    where = places(tool)
+    where = places(wine, tool)
     root = display.Display().screen().root
     inside = where["Form1"]
     view = where["Picture1.inside"]
