@@ -101,7 +101,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: paint(); return 0;
-    case WM_PRINTCLIENT: fillInside(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_PRINTCLIENT: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      fillParts(dc, printedParts(dc));
+      return 0;
+    }
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case DM_GETDEFID: return defaultButton();
     case WM_DRAWITEM:
@@ -138,11 +142,6 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::paint() {
   BufferedPaint paint(window_);
   fillParts(paint.dc(), paint.parts());
-}
-
-void MainWindow::fillInside(HDC dc) const {
-  RECT clip{};
-  if (GetClipBox(dc, &clip) > NULLREGION) fillParts(dc, {clip});
 }
 
 void MainWindow::fillParts(HDC dc, const std::vector<RECT>& parts) const {

@@ -52,7 +52,6 @@ class MainWindow final : public game::FrontEnd {
   void create(HINSTANCE instance);
   void fitToTable();
   void paint();
-  void fillInside(HDC dc) const;
   void fillParts(HDC dc, const std::vector<RECT>& parts) const;
   void onCommand(int controlId, int notification);
   LRESULT defaultButton() const;

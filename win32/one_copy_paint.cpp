@@ -148,4 +148,10 @@ bool paintDueInOneCopy(HWND window) {
   return true;
 }
 
+std::vector<RECT> printedParts(HDC dc) {
+  RECT clip{};
+  if (GetClipBox(dc, &clip) <= NULLREGION) return {};
+  return {clip};
+}
+
 }  // namespace vortalin::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace vortalin::win32 {
 
 /// Paints what is due in a window and in all its controls with one copy to the screen:
@@ -12,5 +14,8 @@ namespace vortalin::win32 {
 /// left to their own painting. Returns false, having copied nothing and left the painting
 /// due, where a bitmap could not be had or drawn.
 bool paintDueInOneCopy(HWND window);
+
+/// What a window draws of its inside for WM_PRINTCLIENT: the part the given DC lets through.
+std::vector<RECT> printedParts(HDC dc);
 
 }  // namespace vortalin::win32

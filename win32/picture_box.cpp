@@ -4,6 +4,7 @@
 
 #include "buffered_paint.h"
 #include "handles.h"
+#include "one_copy_paint.h"
 #include "window_class.h"
 
 namespace vortalin::win32 {
@@ -40,11 +41,6 @@ void drawInside(HWND box, HDC dc, const std::vector<RECT>& parts) {
 void paint(HWND box) {
   BufferedPaint paint(box);
   drawInside(box, paint.dc(), paint.parts());
-}
-
-void printInside(HWND box, HDC dc) {
-  RECT clip{};
-  if (GetClipBox(dc, &clip) > NULLREGION) drawInside(box, dc, {clip});
 }
 
 // The border is the box's own rather than Windows' client edge, so that it grows with the
@@ -93,7 +89,11 @@ LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
     case WM_NCPAINT: paintBorder(box); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: paint(box); return 0;
-    case WM_PRINTCLIENT: printInside(box, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_PRINTCLIENT: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      drawInside(box, dc, printedParts(dc));
+      return 0;
+    }
   }
   return DefWindowProcW(box, message, wParam, lParam);
 }
