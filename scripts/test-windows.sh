@@ -40,7 +40,8 @@ ctest --preset windows-x64 "$jobs" --output-junit "$results/x86-64.xml" || statu
 echo "Windows checks and tests took $((SECONDS - started)) s"
 
 # Counts from ctest's JUnit reports, with the figures the end-to-end runs print.
-python3 - "$results" "$no_i386" <<'EOF' || status=1
+python=$(scripts/find_python.sh) || exit 1
+"$python" - "$results" "$no_i386" <<'EOF' || status=1
 import pathlib, re, sys
 import xml.etree.ElementTree as ET
 
