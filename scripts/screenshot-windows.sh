@@ -46,7 +46,7 @@ for dpi in 96 144 192; do
   wait_changed START
   started=$(date +%s.%N)
   click Command3
-  sleep "$(awk -v s="$started" -v now="$(date +%s.%N)" 'BEGIN { d = s + 1.5 - now; print d > 0 ? d : 0 }')"
+  sleep "$(awk -v s="$started" -v now="$(date +%s.%N)" 'BEGIN { d = s + 1.5 - now; print (d > 0 ? d : 0) }')"
   import -window "$WID" "docs/windows-${dpi}dpi.png"
   "$python" scripts/close_window.py "$WID"
   wait "$game"
