@@ -18,8 +18,6 @@ inline constexpr std::array<std::string_view, 8> japaneseGothicStandIns{
     "Yu Gothic UI", "Yu Gothic", "Meiryo UI",        "Meiryo",
     "MS PGothic",   "MS Gothic", "Noto Sans CJK JP", "IPAexGothic"};
 
-inline constexpr int shiftJisCharset = 128;
-
 /// Impact is a heavy face far narrower than the sans faces that stand in for it: a stand-in
 /// is drawn at this share of a normal-width face's width, so the captions keep their designed
 /// proportions and "MORVANTE" fits the title's square on one line. A face that is narrow by
