@@ -28,6 +28,10 @@ case $arch in
     ;;
   win64)
     loader=/usr/lib/wine/wine64
+    if [ ! -x "$loader" ]; then
+      echo "wine-run.sh: no 64-bit Wine ($loader): run scripts/install-deps.sh windows" >&2
+      exit 1
+    fi
     # Processes Wine starts on the program's behalf use the same loader.
     export WINELOADER="$loader"
     ;;
