@@ -98,7 +98,9 @@ while IFS='|' read -r name runs_i386 foreign update_failures missing unlocatable
   STATE=$state UPDATE_FAILURES=$update_failures UNLOCATABLE=$unlocatable UNMET=$unmet_packages \
     VORTALIN_WINE32_NOTE=$note PATH="$work/bin:$PATH" \
     "$work/scripts/install-deps.sh" windows >"$state/out" 2>"$state/err"
-  check "$name" "exit status" "$want_status" "$?"
+  status=$?
+  echo "$name: exit status $status${want_error:+; $(cat "$state/err")}"
+  check "$name" "exit status" "$want_status" "$status"
   check "$name" "apt-get updates run" "$want_updates" "$(cat "$state/updates" 2>/dev/null || echo 0)"
   check "$name" "standard error" "$want_error" "$(cat "$state/err")"
   check "$name" "note" "$want_note" "$(cat "$note")"
