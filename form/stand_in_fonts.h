@@ -92,12 +92,21 @@ inline constexpr std::array<CarriedFace, 2> pageFaces{{
      shiftJisCharset, 5, 100},
 }};
 
-/// The face the page draws a font's kind with where the named face is not installed.
-constexpr const CarriedFace& pageFaceFor(const Font& font) {
+constexpr const CarriedFace* findPageFace(const Font& font) {
   for (const CarriedFace& face : pageFaces) {
-    if (face.charset == font.charset) return face;
+    if (face.charset == font.charset) return &face;
   }
-  return pageFaces.front();
+  return nullptr;
 }
+
+static_assert([] {
+  for (const ControlRecord& record : formTable) {
+    if (record.font && !findPageFace(*record.font)) return false;
+  }
+  return true;
+}(), "every font's kind in the table has a face the page carries");
+
+/// The face the page draws a font's kind with where the named face is not installed.
+constexpr const CarriedFace& pageFaceFor(const Font& font) { return *findPageFace(font); }
 
 }  // namespace vortalin::form

@@ -118,17 +118,17 @@ function traceGame() {
   });
 }
 
-/// Opens the page at a device pixel ratio with the tests' view put in, and waits until the
-/// window is built. `page.problems` collects the page's console errors, uncaught errors and
-/// Content-Security-Policy violations.
-export async function openPage(browser, url, { ratio = 1, waitFor = '#Command1' } = {}) {
+/// Opens the page at a device pixel ratio, with the tests' view put in unless `traced` is
+/// false, and waits until the window is built. `page.problems` collects the page's console
+/// errors, uncaught errors and Content-Security-Policy violations.
+export async function openPage(browser, url, { ratio = 1, traced = true } = {}) {
   const page = await browser.newPage();
   page.problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') page.problems.push(message.text());
   });
   page.on('pageerror', (error) => page.problems.push(String(error)));
-  await page.evaluateOnNewDocument(traceGame);
+  if (traced) await page.evaluateOnNewDocument(traceGame);
   await page.evaluateOnNewDocument(() => {
     document.addEventListener('securitypolicyviolation', (event) => {
       console.error(`CSP violation: ${event.violatedDirective} ${event.blockedURI}`);
@@ -136,7 +136,7 @@ export async function openPage(browser, url, { ratio = 1, waitFor = '#Command1' 
   });
   await page.setViewport({ width: 400, height: 420, deviceScaleFactor: ratio });
   await page.goto(url);
-  await page.waitForSelector(waitFor);
+  await page.waitForSelector('#Command1');
   await page.evaluate(() => document.fonts.ready);
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
   return page;

@@ -4,7 +4,7 @@ import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage, sourceRoot } from './browser.js';
-import { collisionBox } from './table.js';
+import { collisionBox, manifest } from './table.js';
 
 const replayRunner = process.env.VORTALIN_REPLAY || join(sourceRoot, 'build/bin/vortalin-replay');
 const commandOf = { Command1: 'start', Command2: 'left', Command3: 'right', Command4: 'stop' };
@@ -112,8 +112,9 @@ test('the page shows red while rival car 1 overlaps, and the controls keep their
     return seen;
   });
   assert.ok(shown.some((tick) => tick.red) && shown.some((tick) => !tick.red));
+  const [r, g, b] = manifest.palette.buttonFace.match(/[0-9a-f]{2}/g).map((hex) => parseInt(hex, 16));
   for (const tick of shown) {
-    const expected = tick.red ? 'rgb(255, 0, 0)' : 'rgb(212, 208, 200)';
+    const expected = tick.red ? 'rgb(255, 0, 0)' : `rgb(${r}, ${g}, ${b})`;
     assert.equal(tick.body, expected);
     assert.equal(tick.window, expected);
     assert.equal(tick.label, 'rgb(192, 192, 255)');
