@@ -75,4 +75,5 @@ test('a full distance counter stops the race and shows the notice until it is cl
     assert.equal(await noticeOpen(), false);
     await page.click('#Command1');
     assert.equal((await state(page)).clock, true, 'START works again once it is closed');
+    assert.deepEqual(page.problems, [], 'no console error or policy violation');
   });
