@@ -51,8 +51,8 @@ windows_i386=(wine32:i386)
 # puppeteer-core comes from npm (web/package-lock.json) and downloads no browser.
 web=(
   build-essential cmake
-  emscripten python3-fonttools python3-brotli fonts-liberation fonts-noto-cjk
-  chromium
+  emscripten python3-fonttools python3-brotli fonts-roboto-unhinted fonts-noto-cjk
+  esbuild chromium
 )
 command -v npm >/dev/null 2>&1 || web+=(npm)
 

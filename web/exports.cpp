@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "form/twips.h"
 #include "page_layout.h"
 #include "web_game.h"
 
@@ -28,6 +29,8 @@ vortalin::game::Display display(int which) {
 }  // namespace
 
 extern "C" {
+
+int vortalin_design_dots_per_inch() { return vortalin::form::designDotsPerInch; }
 
 void vortalin_open(int dotsPerInch) { game = std::make_unique<WebGame>(dotsPerInch); }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "form/twips.h"
 #include "form_controls.h"
 #include "game/controller.h"
 #include "game/front_end.h"
@@ -63,7 +64,7 @@ class MainWindow final : public game::FrontEnd {
   GameClock clock_;
   Icon icon_;
   HWND window_ = nullptr;
-  int dpi_ = 96;
+  int dpi_ = form::designDotsPerInch;
   Colour windowColour_;
   HWND lastFocus_ = nullptr;
   std::unique_ptr<FormControls> controls_;
