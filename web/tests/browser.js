@@ -1,8 +1,8 @@
 // Debian's Chromium driven by puppeteer-core, and a static server on 127.0.0.1 only.
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { accessSync, constants, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { delimiter, dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -19,12 +19,25 @@ const throttlingOff = [
   '--disable-backgrounding-occluded-windows',
 ];
 
+/// Chromium from CHROMIUM, else the first `chromium` on PATH; throws naming what is missing.
+export function chromiumPath() {
+  if (process.env.CHROMIUM) return process.env.CHROMIUM;
+  for (const dir of (process.env.PATH || '').split(delimiter)) {
+    const candidate = join(dir, 'chromium');
+    try {
+      accessSync(candidate, constants.X_OK);
+      return candidate;
+    } catch {}
+  }
+  throw new Error('no chromium on PATH (Debian: apt-get install chromium, or set CHROMIUM)');
+}
+
 /// A browser with a fresh profile. `throttled` keeps the background throttling of hidden tabs
 /// that puppeteer turns off by default.
 export async function launchBrowser({ throttled = false } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'vortalin-chromium-'));
   const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
+    executablePath: chromiumPath(),
     args: [...flags, `--user-data-dir=${profile}`],
     ignoreDefaultArgs: throttled ? throttlingOff : [],
   });
