@@ -10,7 +10,18 @@ ReplaySession::HeadlessFrontEnd::HeadlessFrontEnd() {
   texts_ = {design.energyText, design.distanceText};
 }
 
-ReplaySession::ReplaySession(std::ostream& out) : out_(out), game_(frontEnd_) {}
+bool ReplaySession::HeadlessFrontEnd::advanceToWakeUp() {
+  if (!wakeAt_) return false;
+  now_ = *wakeAt_;
+  return true;
+}
+
+ReplaySession::ReplaySession(std::ostream& out)
+    : out_(out), game_(frontEnd_, [this] {
+        auto random = std::make_unique<RecordingRandom>();
+        random_ = random.get();
+        return random;
+      }()) {}
 
 void ReplaySession::execute(const Command& command) {
   switch (command.action) {
@@ -29,16 +40,13 @@ void ReplaySession::execute(const Command& command) {
 }
 
 void ReplaySession::period() {
-  const std::optional<TickOutcome> outcome = game_.clockPeriod();
-  if (!outcome) return;
-  std::optional<float> draw;
-  if (*outcome == TickOutcome::Ran) draw = game_.lastDraw();
-  writeStateJson(out_, game_.view().state(), game_.race(), draw);
+  if (!frontEnd_.advanceToWakeUp() || game_.woke() == 0) return;
+  writeStateJson(out_, game_.view().state(), game_.race(), random_->takeDrawn());
   out_.flush();
 }
 
+// Nothing inside a period can turn the clock back on, so idle periods can be skipped.
 void ReplaySession::tickPeriods(std::int64_t count) {
-  // Nothing inside a period can turn the clock back on, so idle periods can be skipped.
   for (std::int64_t i = 0; i < count && game_.view().clockEnabled(); ++i) period();
 }
 
