@@ -38,7 +38,6 @@ class WindowFrontEnd final : public game::FrontEnd {
   void setDisplayText(game::Display display, std::string_view text) override;
   void showNotice(std::string_view message) override;
 
-
  private:
   DigitsDisplay& display(game::Display display) const;
 

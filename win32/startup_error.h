@@ -15,4 +15,10 @@ class StartupError : public std::runtime_error {
 /// Throws a StartupError for a failed COM call.
 void checkResult(long result, const char* what);
 
+/// `what` (UTF-8) with the failing call's error or HRESULT, as the player is told it.
+std::string withErrorCode(const std::string& what, unsigned long code);
+
+/// Tells the player in a message box why the program has to end (UTF-8).
+void tellFailure(const std::string& message);
+
 }  // namespace vortalin::win32
