@@ -1,7 +1,7 @@
 #include "replay_session.h"
 
 #include "form/design_state.h"
-#include "state_json.h"
+#include "game/state_json.h"
 
 namespace vortalin::replay {
 
@@ -32,16 +32,14 @@ void ReplaySession::execute(const Command& command) {
     case Action::Tick: tickPeriods(command.periods); break;
     case Action::Run: runUntilStopped(); break;
     case Action::Place: game_.view().move(command.box, command.left, command.top); break;
-    case Action::Show:
-      writeStateJson(out_, game_.view().state(), game_.race(), std::nullopt);
-      break;
+    case Action::Show: out_ << game::stateJson(game_.view().state(), game_.race()) << '\n'; break;
   }
   out_.flush();
 }
 
 void ReplaySession::period() {
   if (!frontEnd_.advanceToWakeUp() || game_.woke() == 0) return;
-  writeStateJson(out_, game_.view().state(), game_.race(), random_->takeDrawn());
+  out_ << game::stateJson(game_.view().state(), game_.race(), random_->takeDrawn()) << '\n';
   out_.flush();
 }
 
