@@ -10,6 +10,8 @@ class StartupError : public std::runtime_error {
  public:
   /// `what` in UTF-8; `code` is the failing call's error or HRESULT.
   StartupError(const std::string& what, unsigned long code);
+  /// `what` in UTF-8, for a fault that no call reported.
+  explicit StartupError(const std::string& what) : std::runtime_error(what) {}
 };
 
 /// Throws a StartupError for a failed COM call.
