@@ -232,7 +232,7 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   for (const char* name : {"Text1", "Text2"}) {
     QVERIFY(textBox(window, name).editor().alignment() & Qt::AlignRight);
     QVERIFY(!textBox(window, name).editor().isReadOnly());
-    // A sunken border with square corners (it was flat, with rounded ones).
+    // A sunken border with square corners, not a flat one with rounded corners.
     const QImage box = textBox(window, name).grab().toImage();
     QCOMPARE(box.pixelColor(0, 0), colours.color(QPalette::Dark));
     QCOMPARE(box.pixelColor(1, 1), colours.color(QPalette::Shadow));
