@@ -28,8 +28,9 @@ using Now = Time (*)();
 /// The standard library's steady clock, monotonic on every platform the game runs on.
 Time steadyNow();
 
-/// What a front-end does for the game, and nothing more. The game calls it only when
-/// something the player can see really changes. Texts are UTF-8.
+/// What a front-end does for the game, and nothing more: it shows what the player can see
+/// change, which the game tells it only when it really changes, and it gives the game's
+/// clock a time and a wake-up. Texts are UTF-8.
 class FrontEnd {
  public:
   virtual ~FrontEnd() = default;
