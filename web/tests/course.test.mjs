@@ -72,8 +72,8 @@ test('the window is red exactly on the ticks that end with rival car 1 over the 
     && Math.abs(state.rival1[1] - state.player[1]) < halfHeight;
   const red = states.filter((state) => state.colour === 255).length;
   assert.ok(red > 0, 'the steered course touches rival car 1');
-  states.forEach((state, tick) => {
-    assert.equal(state.colour === 255, overlapping(state), `tick ${tick + 1}`);
+  states.forEach((state) => {
+    assert.equal(state.colour === 255, overlapping(state), `tick ${state.distance}`);
   });
 });
 
