@@ -1,5 +1,6 @@
 #include "page_layout.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -10,7 +11,8 @@
 #include "form/stand_in_fonts.h"
 #include "form/twips.h"
 #include "form/window_order.h"
-#include "json_writer.h"
+#include "game/controller.h"
+#include "game/json_writer.h"
 #include "web_front_end.h"
 
 namespace vortalin::web {
@@ -18,6 +20,7 @@ namespace vortalin::web {
 namespace {
 
 using form::ControlRecord;
+using game::JsonWriter;
 
 int scaled(int designPixels, int dotsPerInch) {
   const double scale = double(dotsPerInch) / form::designDotsPerInch;
@@ -108,9 +111,9 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
 void writeChanges(JsonWriter& json) {
   json.key("changes").open('{');
   const auto bit = [](Change change) { return static_cast<int>(change); };
-  json.member("boxes", bit(BoxesMoved));
-  json.member("colour", bit(ColourChanged)).member("energyText", bit(EnergyText));
-  json.member("distanceText", bit(DistanceText)).member("notice", bit(NoticeShown));
+  json.member("boxes", bit(BoxesMoved)).member("colour", bit(ColourChanged));
+  json.member("energyText", bit(EnergyText)).member("distanceText", bit(DistanceText));
+  json.member("notice", bit(NoticeShown));
   json.close('}');
 }
 
@@ -172,7 +175,10 @@ std::string pageLayoutJson(int dotsPerInch) {
   json.member("window", window.name).member("title", window.caption);
   json.member("width", form::twipsToPixels(window.width, dotsPerInch));
   json.member("height", form::twipsToPixels(window.height, dotsPerInch));
-  json.member("clockPeriodMs", form::findControl(form::clockControl)->timerIntervalMs);
+  json.member(
+      "clockPeriodMs",
+      static_cast<long long>(
+          std::chrono::duration_cast<std::chrono::milliseconds>(game::clockInterval).count()));
   writePalette(json);
   writeChanges(json);
   json.key("controls").open('[');

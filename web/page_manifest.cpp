@@ -13,7 +13,7 @@
 #include "form/stand_in_fonts.h"
 #include "form/twips.h"
 #include "form/window_order.h"
-#include "json_writer.h"
+#include "game/json_writer.h"
 #include "page_layout.h"
 
 namespace {
@@ -38,7 +38,7 @@ std::string glyphsOf(const form::CarriedFace& face) {
   return glyphs;
 }
 
-void writeFaces(web::JsonWriter& json) {
+void writeFaces(game::JsonWriter& json) {
   json.key("faces").open('[');
   for (const form::CarriedFace& face : form::pageFaces) {
     json.open('{').member("family", face.family).member("file", face.file);
@@ -51,7 +51,7 @@ void writeFaces(web::JsonWriter& json) {
   json.close(']');
 }
 
-void writePalette(web::JsonWriter& json) {
+void writePalette(game::JsonWriter& json) {
   const form::ClassicPalette& palette = form::classicPalette;
   json.key("palette").open('{');
   json.member("buttonFace", web::cssColour(palette.buttonFace));
@@ -65,7 +65,7 @@ void writePalette(web::JsonWriter& json) {
   json.close('}');
 }
 
-void writeControls(web::JsonWriter& json) {
+void writeControls(game::JsonWriter& json) {
   json.key("controls").open('[');
   for (const form::ControlRecord& record : form::formTable) {
     json.open('{').member("id", web::controlId(record)).member("kind", web::kindName(record.kind));
@@ -78,14 +78,14 @@ void writeControls(web::JsonWriter& json) {
 }
 
 template <class Rows>
-void writeIds(web::JsonWriter& json, std::string_view name, const Rows& rows) {
+void writeIds(game::JsonWriter& json, std::string_view name, const Rows& rows) {
   json.key(name).open('[');
   for (int row : rows) json.value(web::controlId(form::formTable[row]));
   json.close(']');
 }
 
 std::string manifest() {
-  web::JsonWriter json;
+  game::JsonWriter json;
   json.open('{');
   json.member("designDotsPerInch", form::designDotsPerInch);
   json.member("twipsPerInch", form::twipsPerInch);

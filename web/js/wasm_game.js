@@ -9,7 +9,7 @@ export async function loadGame() {
     open: fn('open', null, ['number']),
     layout: (dotsPerInch) => JSON.parse(layout(dotsPerInch)),
     setDotsPerInch: fn('set_dots_per_inch', null, ['number']),
-    takeDue: fn('take_due', 'number', ['number', 'number']),
+    woke: fn('woke', 'number', ['number', 'number']),
     runPeriods: fn('run_periods', 'number', ['number']),
     click: fn('click', 'number', ['string', 'number']),
     takeChanges: fn('take_changes', 'number'),

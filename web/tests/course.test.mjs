@@ -26,7 +26,8 @@ before(async () => {
 });
 after(() => browser?.close());
 
-// The replay script of the same clicks at the same ticks.
+// The replay script of the same clicks at the same ticks: the distance counter counts the
+// ticks since the page opened.
 function scriptOf(events) {
   const lines = [];
   let ticks = 0;
