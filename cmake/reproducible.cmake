@@ -50,8 +50,8 @@ endif()
 # Qt's resource data in format 1, which holds no file times.
 set(CMAKE_AUTORCC_OPTIONS --format-version 1)
 
-# No build or source path in what the compiler writes.
+# No build or source path in what the compiler writes; debug builds keep them for debuggers.
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
-                      -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+  add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>"
+                      "$<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>")
 endif()
