@@ -26,7 +26,8 @@ play=(
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpng-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils
-  desktop-file-utils appstream dpkg-dev file python3-xlib
+  desktop-file-utils appstream dpkg-dev file python3-xlib lintian devscripts
+  fonts-ipaexfont-gothic
   clang libclang-rt-14-dev
   stress-ng openbox
 )
