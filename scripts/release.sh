@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Builds a release of the commit checked out into dist/: vortalin_VERSION_amd64.deb,
+# vortalin-VERSION-win32.zip (the 32-bit program), vortalin-VERSION.html and SHA256SUMS.
+# Everything is built twice, from two clones in different paths made minutes apart, with the
+# shipped targets only and no tests. The first build's files are checked: lintian on the
+# .deb, hardening-check on both Linux programs, the Windows program's hardening flags and
+# version record, the zip's contents, AppStream's metadata; and the second build must be the
+# same byte for byte. dist/ is written only when every check passes; otherwise the script
+# names the checks that failed, keeps the builds for a look and exits 1.
+# Usage: scripts/release.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=-j"$(nproc)"
+
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "release.sh: the work tree has uncommitted changes; a release is built from a commit" >&2
+  exit 1
+fi
+commit=$(git rev-parse HEAD)
+scripts/install-deps.sh test
+scripts/install-deps.sh windows
+started=$SECONDS
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vortalin-release.XXXXXX")
+keep_work=no
+# shellcheck disable=SC2064  # expanded now, on purpose
+trap "[ \$keep_work = yes ] || rm -rf '$work'" EXIT
+
+step() { echo "== $1 ($((SECONDS - started)) s)"; }
+
+# Clones the commit to CLONE and builds the three files into OUT, named with the version.
+build() {
+  local clone=$1 out=$2 log=$2.log version
+  mkdir -p "$out"
+  git clone -q "$root" "$clone"
+  git -C "$clone" checkout -q --detach "$commit"
+  if ! (
+    cd "$clone"
+    cmake --preset play
+    cmake --build --preset play "$jobs"
+    (cd build-play && cpack -G DEB)
+    cmake --preset windows -DBUILD_TESTING=OFF
+    cmake --build --preset windows "$jobs"
+    (cd build-windows && cpack -G ZIP)
+    cmake --preset web
+    cmake --build --preset web "$jobs"
+  ) >"$log" 2>&1; then
+    tail -n 30 "$log" >&2
+    echo "release.sh: the build in $clone failed (log: $log)" >&2
+    keep_work=yes
+    exit 1
+  fi
+  version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$clone/build-play/CPackConfig.cmake")
+  cp "$clone"/build-play/vortalin_"$version"_amd64.deb "$clone"/build-windows/vortalin-"$version"-win32.zip "$out"/
+  cp "$clone"/build-web/vortalin.html "$out"/vortalin-"$version".html
+}
+
+step "first build: $work/first/vortalin"
+build "$work/first/vortalin" "$work/first/out"
+step "second build, from a clone in another path: $work/second/other/place/vortalin"
+build "$work/second/other/place/vortalin" "$work/second/out"
+step "checks"
+
+out=$work/first/out
+clone=$work/first/vortalin
+deb=$(echo "$out"/*.deb)
+zip=$(echo "$out"/*.zip)
+failed=()
+run_check() {
+  local name=$1
+  shift
+  echo "-- $name"
+  if "$@"; then echo "ok: $name"; else echo "FAILED: $name"; failed+=("$name"); fi
+}
+
+run_check "lintian" lintian --pedantic --fail-on error,warning "$deb"
+
+unpacked=$work/deb
+dpkg-deb -x "$deb" "$unpacked"
+programs=()
+for name in vortalin vortalin-replay; do
+  found=$(find "$unpacked" -type f -name "$name" -perm -u+x)
+  if [ -n "$found" ]; then programs+=("$found"); else echo "not in the .deb: $name"; fi
+done
+hardening() { [ ${#programs[@]} -eq 2 ] && hardening-check "${programs[@]}"; }
+run_check "hardening-check on the Linux programs" hardening
+
+metainfo() {
+  local files=("$unpacked"/usr/share/metainfo/*.xml)
+  [ -f "${files[0]}" ] && appstreamcli validate --no-net --pedantic "${files[@]}"
+}
+run_check "AppStream metadata (appstreamcli validate)" metainfo
+
+exe=$work/vortalin.exe
+/usr/bin/python3 - "$zip" "$exe" <<'EOF'
+import shutil, sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as archive:
+    name = next(n for n in archive.namelist() if n.endswith("/vortalin.exe"))
+    with archive.open(name) as source, open(sys.argv[2], "wb") as target:
+        shutil.copyfileobj(source, target)
+EOF
+run_check "the Windows program's hardening and version record (pefile)" \
+  /usr/bin/python3 app/tests/check_windows_executable.py "$exe" i386 \
+  pictures/player_car.gif i686-w64-mingw32-objdump
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$clone/build-windows/CPackConfig.cmake")
+zip_contents() {
+  /usr/bin/python3 app/tests/check_windows_zip.py cpack "$clone/build-windows/CPackConfig.cmake" \
+    "$(basename "$zip")" "$version" "$clone"
+}
+run_check "the Windows zip's contents" zip_contents
+
+same() {
+  (cd "$work/first/out" && sha256sum -- *.deb *.zip *.html) >"$work/first.sums"
+  (cd "$work/second/out" && sha256sum -- *.deb *.zip *.html) >"$work/second.sums"
+  cat "$work/first.sums"
+  diff "$work/first.sums" "$work/second.sums"
+}
+run_check "two builds from two clones are the same byte for byte" same
+
+if [ ${#failed[@]} -gt 0 ]; then
+  keep_work=yes
+  echo "release.sh: no release: failed: $(printf '%s; ' "${failed[@]}" | sed 's/; $//')" >&2
+  echo "release.sh: the builds are kept in $work" >&2
+  exit 1
+fi
+rm -rf dist
+mkdir dist
+cp "$out"/*.deb "$out"/*.zip "$out"/*.html dist/
+(cd dist && sha256sum -- * >SHA256SUMS)
+step "done: dist/ for $commit"
+ls -l dist
