@@ -19,7 +19,6 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 commit=$(git rev-parse HEAD)
 scripts/install-deps.sh test
-scripts/install-deps.sh windows
 started=$SECONDS
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vortalin-release.XXXXXX")
