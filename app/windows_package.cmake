@@ -17,13 +17,14 @@ else()
   set(CPACK_SYSTEM_NAME win64)
 endif()
 # CPack dates every member with SOURCE_DATE_EPOCH from its environment, not with the files'
-# times, so two builds of one commit give the same zip.
+# times, so two builds of one commit give the same zip; in UTC, as a zip's dates are local.
 if(DEFINED SOURCE_DATE_EPOCH)
   set(VORTALIN_CPACK_CONFIG ${CMAKE_CURRENT_BINARY_DIR}/generated/cpack_source_date.cmake)
   file(CONFIGURE OUTPUT ${VORTALIN_CPACK_CONFIG} @ONLY CONTENT [[
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} @SOURCE_DATE_EPOCH@)
 endif()
+set(ENV{TZ} UTC0)
 ]])
   set(CPACK_PROJECT_CONFIG_FILE ${VORTALIN_CPACK_CONFIG})
 endif()

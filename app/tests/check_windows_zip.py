@@ -53,9 +53,9 @@ def main():
     check("THIRD-PARTY-NOTICES.txt is the notices",
           texts.get("THIRD-PARTY-NOTICES.txt") == (source / "THIRD-PARTY-NOTICES.txt").read_bytes())
     if source_date is not None:
-        # A zip's member times are local times, to two seconds.
-        local = datetime.datetime.fromtimestamp(source_date).replace(microsecond=0)
-        expected = (local - datetime.timedelta(seconds=local.second % 2)).timetuple()[:6]
+        # A zip's member times are local times (here UTC), to two seconds.
+        utc = datetime.datetime.fromtimestamp(source_date, datetime.timezone.utc)
+        expected = (utc - datetime.timedelta(seconds=utc.second % 2)).timetuple()[:6]
         print("member dates:", sorted(dates), "source date:", expected)
         check("every member dated with the source date", dates == {expected})
     return 1 if failures else 0
