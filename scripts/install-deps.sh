@@ -20,7 +20,8 @@ play=(
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libpng-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils
-  desktop-file-utils appstream dpkg-dev file python3-xlib
+  desktop-file-utils appstream dpkg-dev file python3-xlib lintian devscripts
+  fonts-ipaexfont-gothic
   clang libclang-rt-14-dev
   stress-ng openbox
   # scripts/release.sh: the 32-bit Windows build, and the checks of the .deb and the exe

@@ -2,6 +2,8 @@
 // scale: QT_SCALE_FACTOR, or an X server whose Xft.dpi makes Qt scale on its own; the device
 // pixel ratio the run must have is VORTALIN_EXPECTED_SCALE (default: QT_SCALE_FACTOR, else 1).
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include <memory>
 
 #include "form/form_table.h"
+#include "form/stand_in_fonts.h"
 #include "qt/digits_display.h"
 #include "qt/picture_box.h"
 #include "window_fixture.h"
@@ -118,6 +121,9 @@ class CaptionScaleTest : public QObject {
   // centres it (the arrows came from a fallback face, cut flat by the bevel and 6 px low).
   void buttonCaptionsAreCentredInsideTheBevel_data();
   void buttonCaptionsAreCentredInsideTheBevel();
+  // The arrows come from the Japanese stand-in the run expects (VORTALIN_ARROW_FACE): without
+  // Noto Sans CJK, the next face of the table, not a fallback face of Qt's choosing.
+  void arrowsAreDrawnFromTheExpectedStandIn();
   // The course frame's sunken border is two design pixels at every scale: at scales 2 and 3
   // it stayed two device pixels, with a band of button face between it and the course.
   void courseFrameBorderGrowsWithTheScale();
@@ -210,6 +216,24 @@ void CaptionScaleTest::buttonCaptionsAreCentredInsideTheBevel() {
   const qreal offset = (ink.bounds.top() + ink.bounds.bottom() + 1) / 2.0 - size.height() / 2.0;
   QVERIFY2(qAbs(offset) <= scale,
            qPrintable(QStringLiteral("%1 px off centre: %2").arg(offset).arg(where)));
+}
+
+void CaptionScaleTest::arrowsAreDrawnFromTheExpectedStandIn() {
+  const QString expected = QString::fromLocal8Bit(qgetenv("VORTALIN_ARROW_FACE"));
+  if (expected.isEmpty()) QSKIP("VORTALIN_ARROW_FACE names no face for this run");
+  QVERIFY2(QFontDatabase::hasFamily(expected),
+           qPrintable(expected + " is not installed (scripts/install-deps.sh installs it)"));
+  int arrows = 0;
+  for (const form::ControlRecord& record : form::formTable) {
+    if (record.kind != ControlKind::CommandButton || !record.font ||
+        record.font->charset != form::shiftJisCharset) {
+      continue;
+    }
+    const auto& button = *window_->findChild<QPushButton*>(controlObjectName(record));
+    QCOMPARE(QFontInfo(button.font()).family(), expected);
+    ++arrows;
+  }
+  QCOMPARE(arrows, 2);
 }
 
 void CaptionScaleTest::courseFrameBorderGrowsWithTheScale() {

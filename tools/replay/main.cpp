@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +25,11 @@ void printUsage(std::ostream& out) {
       << "place strip|player|rival0|rival1 LEFT TOP, show. '#' starts a comment.\n";
 }
 
+// Every message on standard error is one line that starts with the program's name.
+void reportError(const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", programName.data(), message.c_str());
+}
+
 bool readAll(std::istream& in, std::string& into) {
   into.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();
@@ -36,8 +42,10 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
 
   if (argc > 2) {
-    std::cerr << programName << ": too many arguments: expected at most one script file\n";
-    printUsage(std::cerr);
+    reportError("too many arguments: expected at most one script file");
+    std::ostringstream usage;
+    printUsage(usage);
+    std::fputs(usage.str().c_str(), stderr);
     return exitBadInput;
   }
   const std::string source = argc == 2 ? argv[1] : "<stdin>";
@@ -50,25 +58,23 @@ int main(int argc, char** argv) {
   if (argc == 2) {
     std::error_code ignored;
     if (std::filesystem::is_directory(source, ignored)) {
-      std::cerr << programName << ": cannot read \"" << printableLine(source)
-                << "\": it is a directory\n";
+      reportError("cannot read \"" + printableLine(source) + "\": it is a directory");
       return exitBadInput;
     }
     std::ifstream file(source, std::ios::binary);
     if (!file || !readAll(file, script)) {
-      std::cerr << programName << ": cannot read \"" << printableLine(source)
-                << "\": " << std::strerror(errno) << '\n';
+      reportError("cannot read \"" + printableLine(source) + "\": " + std::strerror(errno));
       return exitBadInput;
     }
   } else if (!readAll(std::cin, script)) {
-    std::cerr << programName << ": cannot read standard input\n";
+    reportError("cannot read standard input");
     return exitBadInput;
   }
 
   const ParseResult parsed = parseScript(script);
   if (const auto* error = std::get_if<ScriptError>(&parsed)) {
-    std::cerr << programName << ": " << printableLine(source) << ':' << error->line << ": "
-              << error->message << " in \"" << printableLine(error->text) << "\"\n";
+    reportError(printableLine(source) + ':' + std::to_string(error->line) + ": " +
+                error->message + " in \"" + printableLine(error->text) + '"');
     return exitBadInput;
   }
 
@@ -76,7 +82,7 @@ int main(int argc, char** argv) {
   for (const Command& command : std::get<std::vector<Command>>(parsed)) {
     session.execute(command);
     if (!std::cout) {
-      std::cerr << programName << ": cannot write the output\n";
+      reportError("cannot write the output");
       return exitOutputFailed;
     }
   }
