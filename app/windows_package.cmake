@@ -16,16 +16,12 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 else()
   set(CPACK_SYSTEM_NAME win64)
 endif()
-# CPack dates every member with SOURCE_DATE_EPOCH from its environment, not with the files'
-# times, so two builds of one commit give the same zip; in UTC, as a zip's dates are local.
-if(DEFINED SOURCE_DATE_EPOCH)
-  set(VORTALIN_CPACK_CONFIG ${CMAKE_CURRENT_BINARY_DIR}/generated/cpack_source_date.cmake)
-  file(CONFIGURE OUTPUT ${VORTALIN_CPACK_CONFIG} @ONLY CONTENT [[
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(ENV{SOURCE_DATE_EPOCH} @SOURCE_DATE_EPOCH@)
-endif()
+# A zip's member dates are local times: CPack packs in UTC, beside the source date it takes
+# from the project's CPack settings, so the zip is the same in any time zone.
+set(VORTALIN_ZIP_CONFIG ${CMAKE_CURRENT_BINARY_DIR}/generated/cpack_zip.cmake)
+file(CONFIGURE OUTPUT ${VORTALIN_ZIP_CONFIG} @ONLY CONTENT [[
+include("@CPACK_PROJECT_CONFIG_FILE@")
 set(ENV{TZ} UTC0)
 ]])
-  set(CPACK_PROJECT_CONFIG_FILE ${VORTALIN_CPACK_CONFIG})
-endif()
+set(CPACK_PROJECT_CONFIG_FILE ${VORTALIN_ZIP_CONFIG})
 include(CPack)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Makes the Windows download with CPack and checks what it holds: the program, the read-me
-with the version, the licence and the third-party notices, and nothing else; with a source
-date, every member is dated with it.
+with the version, the licence and the third-party notices, and nothing else; and, given the
+build's source date, that every member is dated with it.
 
 Usage: check_windows_zip.py CPACK CPACK_CONFIG EXPECTED_ZIP_NAME VERSION SOURCE_DIR [SOURCE_DATE_EPOCH]
 """
