@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds a release of the commit checked out into dist/: vortalin_VERSION_amd64.deb,
 # vortalin-VERSION-win32.zip (the 32-bit program), vortalin-VERSION.html and SHA256SUMS.
-# Everything is built twice, from two clones in different paths made minutes apart, with the
-# shipped targets only and no tests. The first build's files are checked: lintian on the
-# .deb, hardening-check on both Linux programs, the Windows program's hardening flags and
-# version record, the zip's contents, AppStream's metadata; and the second build must be the
-# same byte for byte. dist/ is written only when every check passes; otherwise the script
-# names the checks that failed, keeps the builds for a look and exits 1.
+# Everything is built twice, from two clones in different paths, the second made once the
+# first is built, with the shipped targets only and no tests. The first build's files are
+# checked: lintian, hardening-check on both Linux programs and AppStream's metadata in the
+# .deb (app/tests/check_deb.sh), the Windows program's hardening flags and version record,
+# the zip's contents; and the second build must be the same byte for byte. dist/ is written
+# only when every check passes; otherwise the script names the checks that failed, keeps the
+# builds for a look and exits 1.
 # Usage: scripts/release.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,33 +67,22 @@ clone=$work/first/vortalin
 deb=$(echo "$out"/*.deb)
 zip=$(echo "$out"/*.zip)
 failed=()
+# Runs one check; where it fails, its name and the lines it marks FAILED go on the list.
 run_check() {
-  local name=$1
+  local name=$1 output status=0
   shift
   echo "-- $name"
-  if "$@"; then echo "ok: $name"; else echo "FAILED: $name"; failed+=("$name"); fi
+  output=$("$@" 2>&1) || status=$?
+  echo "$output"
+  if [ "$status" -eq 0 ]; then
+    echo "ok: $name"
+  else
+    echo "FAILED: $name"
+    failed+=("$name$(sed -n 's/^FAILED: \(.*\)/ (\1)/p' <<<"$output" | tr -d '\n')")
+  fi
 }
 
-run_check "lintian" lintian --pedantic --fail-on error,warning "$deb"
-
-unpacked=$work/deb
-dpkg-deb -x "$deb" "$unpacked"
-hardening() {
-  local name found status=0 programs=()
-  for name in vortalin vortalin-replay; do
-    found=$(find "$unpacked" -type f -name "$name" -perm -u+x)
-    if [ -n "$found" ]; then programs+=("$found"); else echo "not in the .deb: $name"; status=1; fi
-  done
-  [ ${#programs[@]} -eq 0 ] || hardening-check "${programs[@]}" || status=1
-  return $status
-}
-run_check "hardening-check on the Linux programs" hardening
-
-metainfo() {
-  local files=("$unpacked"/usr/share/metainfo/*.xml)
-  [ -f "${files[0]}" ] && appstreamcli validate --no-net --pedantic "${files[@]}"
-}
-run_check "AppStream metadata (appstreamcli validate)" metainfo
+run_check "the .deb: lintian, hardening-check, AppStream" app/tests/check_deb.sh "$deb"
 
 exe=$work/vortalin.exe
 /usr/bin/python3 - "$zip" "$exe" <<'EOF'
@@ -113,10 +103,13 @@ zip_contents() {
 run_check "the Windows zip's contents" zip_contents
 
 same() {
-  (cd "$work/first/out" && sha256sum -- *.deb *.zip *.html) >"$work/first.sums"
-  (cd "$work/second/out" && sha256sum -- *.deb *.zip *.html) >"$work/second.sums"
-  cat "$work/first.sums"
-  diff "$work/first.sums" "$work/second.sums"
+  local file status=0
+  for file in "$work"/first/out/*; do
+    file=$(basename "$file")
+    sha256sum "$work/first/out/$file" "$work/second/out/$file" | sed "s|$work/||"
+    cmp -s "$work/first/out/$file" "$work/second/out/$file" || { echo "FAILED: $file differs"; status=1; }
+  done
+  return $status
 }
 run_check "two builds from two clones are the same byte for byte" same
 
