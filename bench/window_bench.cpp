@@ -133,8 +133,10 @@ Subject gameSubject() {
   auto* startButton = window->controls().get<QPushButton>("Command1");
   subject.start = [startButton] { startButton->click(); };
   subject.stopsByItself = true;
-  subject.period = [game = window.get()] { game->clockPeriod(); };
-  subject.periodsRun = [game = window.get()] { return std::size_t(game->race().distance()); };
+  subject.period = [game = window.get()] { game->controller().clockPeriod(); };
+  subject.periodsRun = [game = window.get()] {
+    return std::size_t(game->controller().race().distance());
+  };
   subject.window = std::move(window);
   return subject;
 }

@@ -2,8 +2,9 @@
 # Runs a Windows program under Wine of one width, without prompts (no Mono or Gecko
 # installer, no debug chatter):
 #   wine-run.sh win32|win64 [--dpi N] [PROGRAM ARGUMENTS...]
-# win32 runs it with the 32-bit loader; where the kernel runs no 32-bit code it prints one
-# line saying so and exits 77 (skipped). win64 names the 64-bit loader, which /usr/bin/wine
+# win32 runs it with the 32-bit loader; where the kernel runs no 32-bit code, or 32-bit Wine
+# could not be installed (scripts/runs_wine32.sh), it prints one line saying so and exits 77
+# (skipped). win64 names the 64-bit loader, which /usr/bin/wine
 # would not pick once 32-bit Wine is installed. scripts/wine_session.sh makes a throwaway
 # prefix for each width (VORTALIN_WINEPREFIX_win32, VORTALIN_WINEPREFIX_win64) on a private
 # X server; without one, WINEPREFIX or Wine's default prefix is used.
@@ -15,7 +16,7 @@ arch=${1:-}
 [ $# -gt 0 ] && shift
 case $arch in
   win32)
-    if ! why=$("$here/../scripts/runs_i386.sh"); then
+    if ! why=$("$here/../scripts/runs_wine32.sh"); then
       echo "SKIP: $why"
       exit 77
     fi
@@ -27,6 +28,10 @@ case $arch in
     ;;
   win64)
     loader=/usr/lib/wine/wine64
+    if [ ! -x "$loader" ]; then
+      echo "wine-run.sh: no 64-bit Wine ($loader): run scripts/install-deps.sh windows" >&2
+      exit 1
+    fi
     # Processes Wine starts on the program's behalf use the same loader.
     export WINELOADER="$loader"
     ;;

@@ -9,8 +9,18 @@ using Colour = std::uint32_t;
 
 inline constexpr Colour systemColourFlag = 0x80000000u;
 
-constexpr Colour systemColour(unsigned index) { return systemColourFlag | index; }
+/// The system colours the game names, by their index.
+enum class SystemColour : unsigned {
+  WindowBackground = 5,
+  WindowText = 8,
+  ButtonFace = 15,
+  ButtonText = 18,
+};
 
-inline constexpr Colour buttonFace = systemColour(15);
+constexpr Colour systemColour(SystemColour colour) {
+  return systemColourFlag | static_cast<Colour>(colour);
+}
+
+inline constexpr Colour buttonFace = systemColour(SystemColour::ButtonFace);
 
 }  // namespace vortalin

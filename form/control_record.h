@@ -12,11 +12,15 @@ enum class Alignment { Default, Left, Right, Centre };
 enum class Border { None, Single, Sunken };
 enum class Picture { None, Course, PlayerCar, RivalCar };
 
+/// Character sets a font names, by their number.
+inline constexpr int ansiCharset = 0;
+inline constexpr int shiftJisCharset = 128;
+
 struct Font {
   std::string_view face{};
   double points = 0.0;
   int weight = 400;  // 700 is bold
-  int charset = 0;   // 0 ANSI, 128 Shift-JIS
+  int charset = ansiCharset;
 };
 
 /// One control of the window as the designer stored it. Positions and sizes are twips

@@ -11,12 +11,12 @@ namespace vortalin::form {
 inline constexpr int twipsPerPixel = 15;
 
 inline constexpr std::string_view impactFace = "Impact";
-inline constexpr Font impactLarge{impactFace, 27.75, 700, 0};
-inline constexpr Font impactText{impactFace, 26.25, 700, 0};
-inline constexpr Font impactTitle{impactFace, 24.0, 700, 0};
+inline constexpr Font impactLarge{impactFace, 27.75, 700, ansiCharset};
+inline constexpr Font impactText{impactFace, 26.25, 700, ansiCharset};
+inline constexpr Font impactTitle{impactFace, 24.0, 700, ansiCharset};
 
-inline constexpr Font leftArrowFont{"ＤＦ特太ゴシック体", 48.0, 700, 128};
-inline constexpr Font rightArrowFont{"ＤＨＰ特太ゴシック体", 48.0, 700, 128};
+inline constexpr Font leftArrowFont{"ＤＦ特太ゴシック体", 48.0, 700, shiftJisCharset};
+inline constexpr Font rightArrowFont{"ＤＨＰ特太ゴシック体", 48.0, 700, shiftJisCharset};
 
 inline constexpr Colour lightBlue = 0x00FF8080;
 inline constexpr Colour lightRed = 0x008080FF;

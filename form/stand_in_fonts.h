@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -18,14 +19,28 @@ inline constexpr std::array<std::string_view, 8> japaneseGothicStandIns{
     "Yu Gothic UI", "Yu Gothic", "Meiryo UI",        "Meiryo",
     "MS PGothic",   "MS Gothic", "Noto Sans CJK JP", "IPAexGothic"};
 
-inline constexpr int shiftJisCharset = 128;
-
 /// Impact is a heavy face far narrower than the sans faces that stand in for it: a stand-in
 /// is drawn at this share of a normal-width face's width, so the captions keep their designed
 /// proportions and "MORVANTE" fits the title's square on one line. A face that is narrow by
 /// design (Liberation Sans Narrow, 75 %) is condensed only by what remains, which keeps its
 /// strokes bold.
 inline constexpr int impactStandInWidthPercent = 58;
+
+/// How wide each OpenType width class (1 ultra-condensed to 9 ultra-expanded) is drawn against
+/// a face of normal width, in percent.
+inline constexpr std::array<int, 9> percentOfWidthClass{50, 63, 75, 88, 100, 113, 125, 150, 200};
+
+/// A face's width by design in percent of a normal-width face's; 100 for a class out of range.
+constexpr int designedWidthPercent(int widthClass) {
+  if (widthClass < 1 || widthClass > static_cast<int>(percentOfWidthClass.size())) return 100;
+  return percentOfWidthClass[widthClass - 1];
+}
+
+/// The factor a face's widths are drawn at so it comes to `percent` of a normal-width face's
+/// width: a face narrow by design is condensed only by what remains, and none is widened.
+constexpr double condensingScale(int percent, int designedPercent) {
+  return std::min(static_cast<double>(percent) / designedPercent, 1.0);
+}
 
 /// The stand-ins of a font's kind, by its character set.
 constexpr std::span<const std::string_view> standInsFor(const Font& font) {
@@ -53,5 +68,43 @@ constexpr FaceChoice chooseFace(const Font& font, Covers&& covers) {
   }
   return {font.face};
 }
+
+/// A face the page carries, subset from a font file of Debian's: a page can count on no
+/// installed face and can condense none, so it brings one of each kind, already drawn at the
+/// share of its width the table gives. Its family is renamed, as the altered face it is.
+struct CarriedFace {
+  std::string_view family;
+  std::string_view file;
+  int fontNumber = 0;  // in a font collection
+  int charset = 0;     // the kind it stands in for
+  int widthClass = 5;  // its width by design
+  int widthPercent = 100;
+};
+
+/// Roboto Condensed is condensed by design (its own width class says normal) and heavy enough
+/// to be condensed further; Noto Sans CJK JP Bold's arrows are the Japanese kind's.
+inline constexpr std::array<CarriedFace, 2> pageFaces{{
+    {"Vortalin Condensed", "/usr/share/fonts/truetype/roboto/unhinted/RobotoCondensed-Bold.ttf",
+     0, 0, 3, impactStandInWidthPercent},
+    {"Vortalin Arrows", "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc", 0,
+     shiftJisCharset, 5, 100},
+}};
+
+constexpr const CarriedFace* findPageFace(const Font& font) {
+  for (const CarriedFace& face : pageFaces) {
+    if (face.charset == font.charset) return &face;
+  }
+  return nullptr;
+}
+
+static_assert([] {
+  for (const ControlRecord& record : formTable) {
+    if (record.font && !findPageFace(*record.font)) return false;
+  }
+  return true;
+}(), "every font's kind in the table has a face the page carries");
+
+/// The face the page draws a font's kind with where the named face is not installed.
+constexpr const CarriedFace& pageFaceFor(const Font& font) { return *findPageFace(font); }
 
 }  // namespace vortalin::form

@@ -6,13 +6,7 @@
 
 namespace vortalin::form {
 
-/// The system colours the window names, by their index.
-enum class SystemColour : unsigned {
-  WindowBackground = 5,
-  WindowText = 8,
-  ButtonFace = 15,
-  ButtonText = 18,
-};
+using vortalin::SystemColour;
 
 struct Rgb {
   std::uint8_t red = 0;
@@ -38,8 +32,8 @@ constexpr Rgb rgbOf(Colour colour) {
 /// What a control that names no colour of its own shows: a button-face background, and text
 /// in the button-text colour on buttons and labels, the window colours in text boxes.
 inline constexpr Colour defaultBackground = buttonFace;
-inline constexpr Colour defaultButtonText = systemColour(18);
-inline constexpr Colour defaultTextBoxBackground = systemColour(5);
-inline constexpr Colour defaultTextBoxText = systemColour(8);
+inline constexpr Colour defaultButtonText = systemColour(SystemColour::ButtonText);
+inline constexpr Colour defaultTextBoxBackground = systemColour(SystemColour::WindowBackground);
+inline constexpr Colour defaultTextBoxText = systemColour(SystemColour::WindowText);
 
 }  // namespace vortalin::form

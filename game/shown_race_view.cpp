@@ -14,7 +14,7 @@ PixelPoint pixelPlace(const BoxPosition& position, int dotsPerInch) {
 ShownRaceView::ShownRaceView(FrontEnd& frontEnd, const ViewState& design, int dotsPerInch)
     : frontEnd_(frontEnd),
       positions_(design.boxes),
-      clock_{design.clockEnabled, design.clockEnabled},
+      clockEnabled_(design.clockEnabled),
       colour_{design.backgroundColour, design.backgroundColour},
       dotsPerInch_(dotsPerInch) {
   for (int i = 0; i < boxCount; ++i) shownPlaces_[i] = pixelPlace(positions_[i], dotsPerInch_);
@@ -35,18 +35,13 @@ void ShownRaceView::move(Box box, float left, float top) {
   if (!inTick_) showBox(box);
 }
 
-void ShownRaceView::setClockEnabled(bool enabled) {
-  clock_.value = enabled;
-  showIfOutsideTick();
-}
-
 void ShownRaceView::setBackgroundColour(Colour colour) {
   colour_.value = colour;
   showIfOutsideTick();
 }
 
 void ShownRaceView::setText(Display display, std::string_view text) {
-  PendingText& pending = texts_[static_cast<int>(display)];
+  PendingText& pending = texts_[displayIndex(display)];
   pending.text.assign(text);
   pending.written = true;
   if (!inTick_) showText(display);
@@ -70,10 +65,6 @@ void ShownRaceView::setDotsPerInch(int dotsPerInch) {
 
 void ShownRaceView::showIfOutsideTick() {
   if (inTick_) return;
-  if (clock_.value != clock_.shown) {
-    clock_.shown = clock_.value;
-    frontEnd_.setClockRunning(clock_.value);
-  }
   if (colour_.value != colour_.shown) {
     colour_.shown = colour_.value;
     frontEnd_.setWindowColour(colour_.value);
@@ -90,7 +81,7 @@ void ShownRaceView::showBox(Box box) {
 // Compared with what the display shows now, not with what was last written: the player may
 // have typed into it since.
 void ShownRaceView::showText(Display display) {
-  PendingText& pending = texts_[static_cast<int>(display)];
+  PendingText& pending = texts_[displayIndex(display)];
   if (!pending.written) return;
   pending.written = false;
   if (frontEnd_.displayText(display) != pending.text)
@@ -100,7 +91,7 @@ void ShownRaceView::showText(Display display) {
 ViewState ShownRaceView::state() const {
   ViewState state;
   state.boxes = positions_;
-  state.clockEnabled = clock_.value;
+  state.clockEnabled = clockEnabled_;
   state.backgroundColour = colour_.value;
   state.energyText = frontEnd_.displayText(Display::Energy);
   state.distanceText = frontEnd_.displayText(Display::Distance);

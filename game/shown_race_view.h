@@ -12,8 +12,9 @@ namespace vortalin::game {
 
 /// The race view on a front-end. It keeps each box's exact position in twips, so a read
 /// returns what was written, and tells the front-end only what the player would see change:
-/// a box's whole-pixel place, the clock, the colour, a display's text. What a tick writes is
-/// shown once, when the tick ends, with the tick's final values; anything else at once.
+/// a box's whole-pixel place, the colour, a display's text. What a tick writes is shown once,
+/// when the tick ends, with the tick's final values; anything else at once. The clock's flag
+/// is the controller's to follow.
 class ShownRaceView final : public RaceView {
  public:
   ShownRaceView(FrontEnd& frontEnd, const ViewState& design,
@@ -25,8 +26,8 @@ class ShownRaceView final : public RaceView {
   void setTop(Box box, float top) override;
   void move(Box box, float left, float top) override;
 
-  bool clockEnabled() const override { return clock_.value; }
-  void setClockEnabled(bool enabled) override;
+  bool clockEnabled() const override { return clockEnabled_; }
+  void setClockEnabled(bool enabled) override { clockEnabled_ = enabled; }
   Colour backgroundColour() const override { return colour_.value; }
   void setBackgroundColour(Colour colour) override;
   void setEnergyText(std::string_view text) override { setText(Display::Energy, text); }
@@ -63,9 +64,9 @@ class ShownRaceView final : public RaceView {
   FrontEnd& frontEnd_;
   std::array<BoxPosition, boxCount> positions_;
   std::array<PixelPoint, boxCount> shownPlaces_{};
-  Shown<bool> clock_;
+  bool clockEnabled_;
   Shown<Colour> colour_;
-  std::array<PendingText, 2> texts_;
+  std::array<PendingText, displayCount> texts_;
   int dotsPerInch_;
   bool inTick_ = false;
 };

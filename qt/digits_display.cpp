@@ -17,9 +17,8 @@ namespace vortalin::qt {
 
 namespace {
 
-// The margins a line edit keeps around its text line inside its contents.
+// The margin a line edit keeps left and right of its text inside its contents.
 constexpr int horizontalMargin = 2;
-constexpr int verticalMargin = 1;
 
 enum PanelColour { OuterTopLeft, InnerTopLeft, OuterBottomRight, InnerBottomRight, Inside };
 

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QRawFont>
 #include <QString>
 
@@ -15,30 +16,51 @@ namespace vortalin::qt {
 
 namespace {
 
-// Asked of the font database once per face: each answer takes a tenth of a millisecond, and
-// the window names the same face for most of its controls.
+// The font database's answers, asked once each: an answer takes a tenth of a millisecond, and
+// the window names the same face for most of its controls. Forgotten whenever the database
+// changes (fonts installed, removed or added by the application).
+struct Answers {
+  std::map<QString, bool> installed;
+  std::map<std::tuple<QString, int, QString>, bool> hasEveryGlyph;
+};
+
+Answers& answers() {
+  static Answers answers;
+  static QMetaObject::Connection forgetting;
+  if (!forgetting && qGuiApp) {
+    answers = {};
+    forgetting = QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp,
+                                  [] { answers = {}; });
+  }
+  return answers;
+}
+
 bool isInstalled(const QString& face) {
-  static std::map<QString, bool> answers;
-  const auto [answer, added] = answers.try_emplace(face, false);
-  if (added) answer->second = QFontDatabase::hasFamily(face);
-  return answer->second;
+  std::map<QString, bool>& known = answers().installed;
+  if (const auto found = known.find(face); found != known.end()) return found->second;
+  const bool answer = QFontDatabase::hasFamily(face);
+  answers().installed.emplace(face, answer);
+  return answer;
 }
 
 // Whether the face itself has every character of the text, without Qt's fallback faces.
 bool hasEveryGlyph(const QString& face, int weight, const QString& text) {
-  static std::map<std::tuple<QString, int, QString>, bool> answers;
-  const auto [answer, added] = answers.try_emplace({face, weight, text}, false);
-  if (!added) return answer->second;
-  if (!isInstalled(face)) return false;
-  QFont font(face);
-  font.setWeight(static_cast<QFont::Weight>(weight));
-  font.setStyleStrategy(QFont::NoFontMerging);
-  const QRawFont raw = QRawFont::fromFont(font);
-  const QList<uint> characters = text.toUcs4();
-  answer->second = raw.isValid() && std::ranges::all_of(characters, [&raw](uint character) {
-                     return raw.supportsCharacter(character);
-                   });
-  return answer->second;
+  const std::tuple key{face, weight, text};
+  auto& known = answers().hasEveryGlyph;
+  if (const auto found = known.find(key); found != known.end()) return found->second;
+  bool answer = false;
+  if (isInstalled(face)) {
+    QFont font(face);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QList<uint> characters = text.toUcs4();
+    answer = raw.isValid() && std::ranges::all_of(characters, [&raw](uint character) {
+               return raw.supportsCharacter(character);
+             });
+  }
+  answers().hasEveryGlyph.emplace(key, answer);
+  return answer;
 }
 
 }  // namespace

@@ -28,10 +28,10 @@ WindowFrontEnd::Controls raceControls(const FormControls& controls) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(game::Now now, QWidget* parent)
     : QWidget(parent),
       controls_(buildForm(*this)),
-      frontEnd_(raceControls(controls_)),
+      frontEnd_(raceControls(controls_), now),
       game_(std::make_unique<game::Controller>(frontEnd_)) {
   connectHandlers();
 }
@@ -45,10 +45,7 @@ void MainWindow::connectHandlers() {
     if (button == nullptr || !command) continue;
     connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
-  connect(controls_.timer(form::clockControl), &QTimer::timeout, this, &MainWindow::runDuePeriods);
+  connect(controls_.timer(form::clockControl), &QTimer::timeout, this, [this] { game_->woke(); });
 }
-
-// A period may stop the clock (the course's end, a full counter): the rest are not run.
-void MainWindow::runDuePeriods() { game_->runPeriods(frontEnd_.takeDuePeriods()); }
 
 }  // namespace vortalin::qt

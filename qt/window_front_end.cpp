@@ -1,5 +1,7 @@
 #include "window_front_end.h"
 
+#include <algorithm>
+
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -14,40 +16,22 @@
 
 namespace vortalin::qt {
 
-namespace {
-
-long long clockPeriodNs() {
-  constexpr long long nanosecondsPerMillisecond = 1'000'000;
-  return form::findControl(form::clockControl)->timerIntervalMs * nanosecondsPerMillisecond;
-}
-
-}  // namespace
-
-WindowFrontEnd::WindowFrontEnd(const Controls& controls)
-    : controls_(controls), schedule_(clockPeriodNs()) {
-  sinceCreation_.start();
+WindowFrontEnd::WindowFrontEnd(const Controls& controls, game::Now now)
+    : controls_(controls), now_(now) {
+  controls_.clock->setSingleShot(true);
 }
 
 void WindowFrontEnd::moveBox(Box box, game::PixelPoint topLeft) {
   controls_.course->moveBox(*controls_.boxes[static_cast<int>(box)], {topLeft.x, topLeft.y});
 }
 
-// The timer only wakes the window; the schedule says how many periods are due.
-void WindowFrontEnd::setClockRunning(bool running) {
-  if (running) {
-    schedule_.start(sinceCreation_.nsecsElapsed());
-    controls_.clock->start();
-  } else {
-    controls_.clock->stop();
-  }
+// Whole milliseconds, rounded up: a wake-up a moment early would find no period due.
+void WindowFrontEnd::wakeAt(game::Time deadline) {
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now());
+  controls_.clock->start(std::max(wait, std::chrono::milliseconds{0}));
 }
 
-bool WindowFrontEnd::clockRunning() const { return controls_.clock->isActive(); }
-
-int WindowFrontEnd::takeDuePeriods() {
-  if (!clockRunning()) return 0;
-  return schedule_.takeDue(sinceCreation_.nsecsElapsed());
-}
+void WindowFrontEnd::stopWaking() { controls_.clock->stop(); }
 
 void WindowFrontEnd::setWindowColour(Colour colour) {
   setBackground(*controls_.window, toQColor(colour));
@@ -71,7 +55,6 @@ void WindowFrontEnd::showNotice(std::string_view message) {
   if (notice_ == nullptr) {
     notice_ = new QMessageBox(QMessageBox::Information, fromUtf8(identity::name), {},
                               QMessageBox::Ok, controls_.window);
-    notice_->setObjectName(QLatin1StringView(noticeName));
   }
   notice_->setText(fromUtf8(message));
   if (!notice_->isVisible()) notice_->open();

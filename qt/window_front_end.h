@@ -2,9 +2,6 @@
 
 #include <array>
 
-#include <QElapsedTimer>
-
-#include "game/clock_schedule.h"
 #include "game/front_end.h"
 
 class QMessageBox;
@@ -29,29 +26,23 @@ class WindowFrontEnd final : public game::FrontEnd {
     DigitsDisplay* distance = nullptr;
   };
 
-  /// Object name of the message that tells the player something.
-  static constexpr const char* noticeName = "notice";
-
-  explicit WindowFrontEnd(const Controls& controls);
+  /// `now` is the time the game clock keeps; the clock's timer wakes the game.
+  WindowFrontEnd(const Controls& controls, game::Now now);
 
   void moveBox(Box box, game::PixelPoint topLeft) override;
-  void setClockRunning(bool running) override;
+  game::Time now() const override { return now_(); }
+  void wakeAt(game::Time deadline) override;
+  void stopWaking() override;
   void setWindowColour(Colour colour) override;
   std::string displayText(game::Display display) const override;
   void setDisplayText(game::Display display, std::string_view text) override;
   void showNotice(std::string_view message) override;
 
-  /// The clock's periods that have fallen due since the last call, on an absolute schedule
-  /// from the moment it was started: a late wake-up of its timer loses none. 0 while it is off.
-  int takeDuePeriods();
-  bool clockRunning() const;
-
  private:
   DigitsDisplay& display(game::Display display) const;
 
   Controls controls_;
-  QElapsedTimer sinceCreation_;
-  game::ClockSchedule schedule_;  // in nanoseconds of `sinceCreation_`
+  game::Now now_;
   QMessageBox* notice_ = nullptr;
 };
 

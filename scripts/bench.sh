@@ -13,7 +13,7 @@ rounds=${VORTALIN_BENCH_ROUNDS:-3}
 [ "$rounds" -ge 3 ] || { echo "bench.sh: VORTALIN_BENCH_ROUNDS must be at least 3" >&2; exit 1; }
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target window_bench race_tick_bench >/dev/null
+cmake --build "$build" -j"$(nproc)" --target window_bench race_tick_bench >/dev/null
 harness=$build/bin/window_bench
 
 # shellcheck source=scripts/xvfb_session.sh
@@ -53,7 +53,9 @@ echo '|---|---|---|---|---|'
 subpixel_fonts=$PWD/scripts/fonts-subpixel.conf
 FONTCONFIG_FILE=$subpixel_fonts fc-match -v 'Liberation Sans Narrow:bold' | grep -q 'rgba: 1' ||
   { echo "bench.sh: the subpixel font settings did not take" >&2; exit 1; }
-pinned_cpu=$(($(nproc) - 1))
+# The last CPU this script may run on, from its affinity list (e.g. "0-3,8-11": 11).
+allowed_cpus=$(taskset -cp $$ | sed 's/.*: //')
+pinned_cpu=${allowed_cpus##*[,-]}
 taskset -cp "$pinned_cpu" "$XVFB_PID" >/dev/null
 # course_cpu SUBJECT-PREFIX [FONTCONFIG-FILE]: CPU per tick in µs, program + X server, over
 # one course.
@@ -74,7 +76,7 @@ for antialiasing in greyscale subpixel; do
   row "CPU per tick, $antialiasing AA, paired ratio: median of $rounds rounds" - - "$m" \
       "≤ 0.6×: $(verdict "$m <= 0.6")"
 done
-taskset -cp "0-$pinned_cpu" "$XVFB_PID" >/dev/null
+taskset -cp "$allowed_cpus" "$XVFB_PID" >/dev/null
 
 cpu_row_done=
 for platform in xcb offscreen; do
@@ -105,14 +107,16 @@ for platform in xcb offscreen; do
   fi
 done
 
-# A course while stress-ng keeps both CPUs busy: the clock must make up for late wake-ups.
+# A course while stress-ng keeps every CPU busy: the clock must make up for late wake-ups.
 if command -v stress-ng >/dev/null 2>&1; then
-  stress-ng --cpu 2 --timeout 300s --quiet &
+  cpus=$(nproc)
+  stress-ng --cpu "$cpus" --timeout 300s --quiet &
   load_pid=$!
+  exit_trap_push "kill $load_pid 2>/dev/null; wait $load_pid 2>/dev/null"
   for n in 1 2 3; do
     game=$(run xcb 1 pace)
     w=$(value wall_s <<<"$game"); r=$(value wall_ratio <<<"$game")
-    row "course under load (stress-ng --cpu 2), xcb, run $n: wall time, s (ideal 15.22)" \
+    row "course under load (stress-ng --cpu $cpus), xcb, run $n: wall time, s (ideal 15.22)" \
         "$w (×$r)" - - "within 1 %: $(verdict "$r >= 0.99 && $r <= 1.01")"
   done
   kill "$load_pid"

@@ -20,6 +20,7 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 commit=$(git rev-parse HEAD)
 scripts/install-deps.sh test
+python=$(scripts/find_python.sh pefile)
 started=$SECONDS
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vortalin-release.XXXXXX")
@@ -85,7 +86,7 @@ run_check() {
 run_check "the .deb: lintian, hardening-check, AppStream" app/tests/check_deb.sh "$deb"
 
 exe=$work/vortalin.exe
-/usr/bin/python3 - "$zip" "$exe" <<'EOF'
+"$python" - "$zip" "$exe" <<'EOF'
 import shutil, sys, zipfile
 with zipfile.ZipFile(sys.argv[1]) as archive:
     name = next(n for n in archive.namelist() if n.endswith("/vortalin.exe"))
@@ -93,11 +94,11 @@ with zipfile.ZipFile(sys.argv[1]) as archive:
         shutil.copyfileobj(source, target)
 EOF
 run_check "the Windows program's hardening and version record (pefile)" \
-  /usr/bin/python3 app/tests/check_windows_executable.py "$exe" i386 \
+  "$python" app/tests/check_windows_executable.py "$exe" i386 \
   pictures/player_car.gif i686-w64-mingw32-objdump
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$clone/build-windows/CPackConfig.cmake")
 zip_contents() {
-  /usr/bin/python3 app/tests/check_windows_zip.py cpack "$clone/build-windows/CPackConfig.cmake" \
+  "$python" app/tests/check_windows_zip.py cpack "$clone/build-windows/CPackConfig.cmake" \
     "$(basename "$zip")" "$version" "$clone"
 }
 run_check "the Windows zip's contents" zip_contents

@@ -2,7 +2,9 @@
 # Whether this kernel runs 32-bit x86 (i386) programs, and so 32-bit Wine and the 32-bit
 # vortalin.exe. Asks the kernel itself: writes a 96-byte static i386 program that only exits
 # with status 42, and runs it. Exit status 0 if it ran; 1 if not, with one line on standard
-# output saying why (the kernel's configuration and boot parameters as hints).
+# output saying why (the kernel's configuration and boot parameters as hints). The program is
+# written to the first temporary directory that lets a shell script run (a noexec /tmp does
+# not); where none does, the line says that the question could not be tried.
 #
 # VORTALIN_RUNS_I386=no simulates a kernel without 32-bit support, to try the scripts' and
 # tests' other path; they all take the answer from here.
@@ -36,8 +38,23 @@ hint() {
   fi
 }
 
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+dir=
+trap 'if [ -n "$dir" ]; then rm -rf "$dir"; fi' EXIT
+tried=()
+for parent in "${TMPDIR:-/tmp}" /var/tmp /dev/shm ${XDG_RUNTIME_DIR:+"$XDG_RUNTIME_DIR"} ${HOME:+"$HOME"}; do
+  dir=$(mktemp -d "$parent/vortalin-i386.XXXXXX" 2>/dev/null) || { dir=; continue; }
+  printf '#!/bin/sh\nexit 0\n' >"$dir/runs"
+  chmod +x "$dir/runs"
+  "$dir/runs" 2>/dev/null && break
+  tried+=("$parent")
+  rm -rf "$dir"
+  dir=
+done
+if [ -z "$dir" ]; then
+  echo "could not try whether this kernel runs 32-bit code: no temporary directory lets a" \
+    "program run (noexec or not writable: ${tried[*]:-none writable})"
+  exit 1
+fi
 tiny_i386_program >"$dir/exit42"
 chmod +x "$dir/exit42"
 "$dir/exit42" 2>"$dir/error"

@@ -3,12 +3,17 @@
 # Windows, and runs every Windows check and test on both: each build's programs under Wine
 # of its own width, in a throwaway prefix each on one private Xvfb (the window's layout at
 # 96, 144 and 192 dots per inch), and both programs read back from their files. Where this
-# kernel runs no 32-bit code (scripts/runs_i386.sh; VORTALIN_RUNS_I386=no simulates that),
-# the 32-bit build's programs are reported skipped. Installs what is missing first.
+# kernel runs no 32-bit code (scripts/runs_i386.sh; VORTALIN_RUNS_I386=no simulates that) or
+# 32-bit Wine could not be installed (scripts/runs_wine32.sh), the 32-bit build's programs
+# are reported skipped, with the reason. Installs what is missing first.
 # Ends with one line "windows: i686 N passed[, N skipped], x86-64 N passed[, ...], N failed";
 # exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/exit_trap.sh
+VORTALIN_WINE32_NOTE=$(mktemp)
+export VORTALIN_WINE32_NOTE
+exit_trap_push "rm -f '$VORTALIN_WINE32_NOTE'"
 scripts/install-deps.sh windows
 started=$SECONDS
 jobs=-j"$(nproc)"
@@ -20,7 +25,7 @@ done
 echo "built in $((SECONDS - started)) s"
 
 arches=(win64)
-if no_i386=$(scripts/runs_i386.sh); then
+if no_i386=$(scripts/runs_wine32.sh); then
   arches=(win32 win64)
 fi
 source scripts/wine_session.sh
@@ -35,7 +40,8 @@ ctest --preset windows-x64 "$jobs" --output-junit "$results/x86-64.xml" || statu
 echo "Windows checks and tests took $((SECONDS - started)) s"
 
 # Counts from ctest's JUnit reports, with the figures the end-to-end runs print.
-/usr/bin/python3 - "$results" "$no_i386" <<'EOF' || status=1
+python=$(scripts/find_python.sh) || exit 1
+"$python" - "$results" "$no_i386" <<'EOF' || status=1
 import pathlib, re, sys
 import xml.etree.ElementTree as ET
 

@@ -20,9 +20,10 @@ fi
 for program in vortalin window_places; do
   [ -f "$bin/$program.exe" ] || { echo "no $bin/$program.exe: run scripts/test-windows.sh" >&2; exit 1; }
 done
+python=$(scripts/find_python.sh Xlib) || exit 1
 source scripts/wine_session.sh
 wine_session_start "$arch"
 for _ in $(seq "$courses"); do
-  /usr/bin/python3 scripts/tick-frames-windows.py "$arch" "$bin/vortalin.exe" \
+  "$python" scripts/tick-frames-windows.py "$arch" "$bin/vortalin.exe" \
     "$bin/window_places.exe" pictures/course.gif
 done

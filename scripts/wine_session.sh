@@ -66,6 +66,13 @@ wine_prefix_boot() {
 # wine_session_start [win32] [win64]: the X server and a prefix for each width (win64 if
 # none is named), made side by side.
 wine_session_start() {
+  local missing
+  missing=$(xvfb_tools_missing)
+  command -v wineserver >/dev/null 2>&1 || missing="$missing wineserver"
+  if [ -n "${missing# }" ]; then
+    echo "wine_session.sh: not installed: ${missing# } (scripts/install-deps.sh windows)" >&2
+    return 1
+  fi
   # Room for the window at 192 dpi with its frame.
   XVFB_SCREEN=${XVFB_SCREEN:-1280x1024x24} xvfb_start || return 1
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="

@@ -1,18 +1,19 @@
-"""Builds the one-file page: the template with the wasm's loader script, the page's modules,
-the fonts, the pictures and the icon inlined, so it plays from a file with no server.
-
-The modules are joined into one module script in the order given: their imports of each other
-are dropped and their exports become plain declarations.
+"""Builds the one-file page: the template with the wasm's loader script, the page's joined
+script, the fonts, the pictures, the icon and the licence texts inlined, so it plays from a
+file with no server. Its Content-Security-Policy names each of its scripts and its style by
+hash, and allows nothing from the network.
 """
 import argparse
 import base64
+import hashlib
 import json
 import re
+import sys
 from pathlib import Path
 
-MIME = {".gif": "image/gif", ".png": "image/png", ".woff2": "font/woff2"}
-IMPORT = re.compile(r"^import\s[^;]*;\s*$", re.MULTILINE)
-EXPORT = re.compile(r"^export\s+", re.MULTILINE)
+MIME = {".gif": "image/gif", ".png": "image/png"}
+# What would end a raw-text element early, or change how its end is found.
+RAW_TEXT_HAZARD = re.compile(r"</script|<script|<!--|</style", re.IGNORECASE)
 
 
 def data_url(path):
@@ -21,30 +22,41 @@ def data_url(path):
     return f"data:{MIME[path.suffix]};base64,{encoded}"
 
 
-def joined_modules(paths):
-    parts = []
-    for path in paths:
-        text = Path(path).read_text(encoding="utf-8")
-        parts.append(EXPORT.sub("", IMPORT.sub("", text)))
-    return "\n".join(parts)
+def raw_text(path, element):
+    text = Path(path).read_text(encoding="utf-8")
+    hazard = RAW_TEXT_HAZARD.search(text)
+    if hazard:
+        sys.exit(f"build_page.py: {path} holds {hazard.group(0)!r} at offset {hazard.start()}, "
+                 f"which would end its <{element}> in the page early")
+    return text
 
 
-def font_faces(latin, japanese):
-    faces = []
-    for family, path in (("Liberation Sans Narrow", latin), ("Noto Sans CJK JP", japanese)):
-        faces.append(f"@font-face{{font-family:'{family}';font-weight:700;"
-                     f"src:url({data_url(path)}) format('woff2')}}")
-    return "\n".join(faces)
+def source_hash(text):
+    digest = hashlib.sha256(text.encode("utf-8")).digest()
+    return f"'sha256-{base64.b64encode(digest).decode('ascii')}'"
+
+
+def between(page, start, end):
+    begin = page.index(start) + len(start)
+    return page[begin:page.index(end, begin)]
+
+
+def notices(paths):
+    return "\n".join(
+        f'<script type="text/plain" data-file="{Path(path).name}">\n{raw_text(path, "script")}'
+        f"</script>" for path in paths)
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--template", required=True)
+    parser.add_argument("--version", required=True)
     parser.add_argument("--wasm-script", required=True)
-    parser.add_argument("--fonts", nargs=2, required=True)
+    parser.add_argument("--script", required=True)
+    parser.add_argument("--font-css", required=True)
     parser.add_argument("--pictures", nargs="+", required=True)
     parser.add_argument("--icon", required=True)
-    parser.add_argument("--modules", nargs="+", required=True)
+    parser.add_argument("--notices", nargs="+", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
 
@@ -52,15 +64,29 @@ def main():
     pictures[Path(args.icon).name] = data_url(args.icon)
     # Safe inside a script element: no "</" can end it early.
     pictures_json = json.dumps(pictures).replace("</", "<\\/")
+    wasm_script = raw_text(args.wasm_script, "script")
+    script = raw_text(args.script, "script")
     page = Path(args.template).read_text(encoding="utf-8")
     for name, value in (
-        ("FONT_FACES", font_faces(*args.fonts)),
+        ("VERSION", args.version),
+        ("FONT_FACES", raw_text(args.font_css, "style")),
         ("ICON", data_url(args.icon)),
         ("PICTURES", pictures_json),
-        ("WASM_SCRIPT", Path(args.wasm_script).read_text(encoding="utf-8")),
-        ("MODULES", joined_modules(args.modules)),
+        ("WASM_SCRIPT", wasm_script),
+        ("SCRIPT", script),
+        ("NOTICES", notices(args.notices)),
     ):
         page = page.replace("{{" + name + "}}", value)
+    policy = "; ".join((
+        "default-src 'none'",
+        f"script-src {source_hash(wasm_script)} {source_hash(script)} 'wasm-unsafe-eval'",
+        f"style-src {source_hash(between(page, '<style>', '</style>'))}",
+        "img-src data:",
+        "font-src data:",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ))
+    page = page.replace("{{CONTENT_SECURITY_POLICY}}", policy)
     Path(args.out).write_text(page, encoding="utf-8")
 
 

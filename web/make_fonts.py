@@ -1,11 +1,15 @@
-"""Subsets the page's fonts from Debian's font files into WOFF2.
+"""Makes the faces the page carries, as CSS @font-face rules with WOFF2 data URLs.
 
-Usage: make_fonts.py OUT_DIR IMPACT_WIDTH_PERCENT
+Usage: make_fonts.py MANIFEST.json OUT.css
 
-Impact's stand-in (Liberation Sans Narrow Bold) is condensed to the given share of its width,
-as the other windows draw it; the arrows' stand-in (Noto Sans CJK JP Bold) keeps only the two
-arrows. Each face keeps its own family name, which the page's fonts are asked for by.
+Each face of the manifest is subset from its font file to the glyphs it names, condensed by
+its scale, and renamed to its family, as the altered face it is; its copyright, trademark and
+licence entries are kept. The source file's timestamps are kept, so the output depends on
+nothing but its inputs.
 """
+import base64
+import io
+import json
 import sys
 from pathlib import Path
 
@@ -14,34 +18,26 @@ from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 
-LATIN = "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf"
-JAPANESE = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"
-PRINTABLE_ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
-ARROWS = "\u2190\u2192"
+FAMILY_NAME_IDS = (1, 16)
+FULL_NAME_IDS = (4, 18)
 
 
 def subsetted(font, text):
     options = subset.Options()
     options.layout_features = []
-    options.name_IDs = [0, 1, 2, 3, 4, 5, 6]
+    options.name_IDs = ["*"]
+    options.name_languages = ["*"]
     options.notdef_outline = True
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=text)
     subsetter.subset(font)
-    font.flavor = "woff2"
     return font
 
 
-# How wide each OpenType width class (1 ultra-condensed to 9 ultra-expanded) is drawn against a
-# face of normal width, in percent.
-PERCENT_OF_WIDTH_CLASS = {1: 50, 2: 63, 3: 75, 4: 88, 5: 100, 6: 113, 7: 125, 8: 150, 9: 200}
-
-
-def condensed(font, percent):
-    """Scales every glyph and advance horizontally, to `percent` of a normal-width face's
-    width: a face that is narrow by design is condensed only by what remains."""
-    designed = PERCENT_OF_WIDTH_CLASS.get(font["OS/2"].usWidthClass, 100)
-    scale = min(percent / designed, 1.0)
+def condensed(font, scale):
+    """Scales every glyph and advance horizontally."""
+    if "glyf" not in font:
+        raise ValueError("only TrueType outlines can be condensed")
     glyph_set = font.getGlyphSet()
     glyf = font["glyf"]
     for name in font.getGlyphOrder():
@@ -54,18 +50,57 @@ def condensed(font, percent):
         glyph.recalcBounds(glyf)
         left = getattr(glyph, "xMin", 0) if glyph.numberOfContours else 0
         hmtx.metrics[name] = (round(advance * scale), left)
-    font["OS/2"].usWidthClass = 3
     return font
 
 
+def renamed(font, family):
+    """Gives the face a family name of its own, in every name record and in CFF's."""
+    names = font["name"]
+    style = names.getDebugName(2) or "Regular"
+    postscript = f"{family.replace(' ', '')}-{style.replace(' ', '')}"
+    for record in list(names.names):
+        if record.nameID in FAMILY_NAME_IDS:
+            record.string = family
+        elif record.nameID in FULL_NAME_IDS:
+            record.string = f"{family} {style}"
+        elif record.nameID == 3:
+            record.string = f"vortalin: {family} {style}"
+        elif record.nameID in (6, 20):
+            record.string = postscript
+    if "CFF " in font:
+        cff = font["CFF "].cff
+        cff.fontNames = [postscript]
+        top = cff.topDictIndex[0]
+        top.FamilyName = family
+        top.FullName = f"{family} {style}"
+    return font
+
+
+def face_rule(face):
+    font = TTFont(face["file"], fontNumber=face["fontNumber"], recalcTimestamp=False)
+    subsetted(font, face["glyphs"])
+    if face["scale"] < 1:
+        condensed(font, face["scale"])
+    renamed(font, face["family"])
+    font.flavor = "woff2"
+    out = io.BytesIO()
+    font.save(out)
+    data = base64.b64encode(out.getvalue()).decode("ascii")
+    return (f"@font-face{{font-family:'{face['family']}';font-weight:700;"
+            f"src:url(data:font/woff2;base64,{data}) format('woff2')}}")
+
+
 def main():
-    out_dir = Path(sys.argv[1])
-    percent = int(sys.argv[2])
-    out_dir.mkdir(parents=True, exist_ok=True)
-    latin = subsetted(TTFont(LATIN), PRINTABLE_ASCII)
-    condensed(latin, percent).save(out_dir / "latin.woff2")
-    japanese = subsetted(TTFont(JAPANESE, fontNumber=0), ARROWS)
-    japanese.save(out_dir / "japanese.woff2")
+    manifest_path, out_path = sys.argv[1:]
+    faces = json.loads(Path(manifest_path).read_text(encoding="utf-8"))["faces"]
+    rules = []
+    for face in faces:
+        try:
+            rules.append(face_rule(face))
+        except (OSError, ValueError, KeyError) as error:
+            sys.exit(f"make_fonts.py: the face {face.get('family')!r} from "
+                     f"{face.get('file')!r}: {error}")
+    Path(out_path).write_text("\n".join(rules) + "\n", encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -1,16 +1,18 @@
 #include "page_layout.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
-#include "classic_palette.h"
+#include "form/classic_palette.h"
 #include "form/design_state.h"
 #include "form/frames_and_tab_order.h"
 #include "form/pictures.h"
 #include "form/stand_in_fonts.h"
 #include "form/twips.h"
 #include "form/window_order.h"
-#include "json_writer.h"
+#include "game/controller.h"
+#include "game/json_writer.h"
 #include "web_front_end.h"
 
 namespace vortalin::web {
@@ -18,22 +20,11 @@ namespace vortalin::web {
 namespace {
 
 using form::ControlRecord;
+using game::JsonWriter;
 
 int scaled(int designPixels, int dotsPerInch) {
   const double scale = double(dotsPerInch) / form::designDotsPerInch;
   return static_cast<int>(std::lround(designPixels * scale));
-}
-
-const char* kindName(form::ControlKind kind) {
-  switch (kind) {
-    case form::ControlKind::CommandButton: return "button";
-    case form::ControlKind::TextBox: return "text";
-    case form::ControlKind::Label: return "label";
-    case form::ControlKind::PictureBox: return "picture";
-    case form::ControlKind::Window: return "window";
-    case form::ControlKind::Timer: break;
-  }
-  return "timer";
 }
 
 // Buttons centre their captions unless told otherwise; the other controls start at the left.
@@ -58,12 +49,6 @@ const char* borderName(form::Border border) {
   return "none";
 }
 
-std::string controlId(const ControlRecord& record) {
-  std::string id(record.name);
-  if (record.index >= 0) id += "(" + std::to_string(record.index) + ")";
-  return id;
-}
-
 Colour backgroundOf(const ControlRecord& record) {
   if (record.background) return *record.background;
   return record.kind == form::ControlKind::TextBox ? form::defaultTextBoxBackground
@@ -76,17 +61,13 @@ Colour foregroundOf(const ControlRecord& record) {
                                                    : form::defaultButtonText;
 }
 
-// The named face first, then its stand-ins in their order: the page carries the stand-ins it
-// needs, already condensed where the table says so.
+// The named face first, then the face the page carries for its kind.
 void writeFont(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
   json.key("font").open('{');
   json.key("families").open('[');
-  if (record.font) {
-    json.value(record.font->face);
-    for (std::string_view face : form::standInsFor(*record.font)) json.value(face);
-  }
+  if (record.font) json.value(record.font->face).value(form::pageFaceFor(*record.font).family);
   json.value("sans-serif").close(']');
-  const double points = record.font ? record.font->points : defaultFontPoints;
+  const double points = record.font ? record.font->points : form::defaultFontPoints;
   json.member("px", form::pointsToPixels(points, dotsPerInch));
   json.member("weight", record.font ? record.font->weight : 400);
   json.close('}');
@@ -130,19 +111,18 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
 void writeChanges(JsonWriter& json) {
   json.key("changes").open('{');
   const auto bit = [](Change change) { return static_cast<int>(change); };
-  json.member("boxes", bit(BoxesMoved)).member("clock", bit(ClockSwitched));
-  json.member("colour", bit(ColourChanged)).member("energyText", bit(EnergyText));
-  json.member("distanceText", bit(DistanceText)).member("notice", bit(NoticeShown));
+  json.member("boxes", bit(BoxesMoved)).member("colour", bit(ColourChanged));
+  json.member("energyText", bit(EnergyText)).member("distanceText", bit(DistanceText));
+  json.member("notice", bit(NoticeShown));
   json.close('}');
 }
 
 void writePalette(JsonWriter& json) {
   json.key("palette").open('{');
-  json.member("face", cssColour(classicPalette.buttonFace));
-  json.member("highlight", cssColour(classicPalette.buttonHighlight));
-  json.member("light", cssColour(classicPalette.buttonLight));
-  json.member("shadow", cssColour(classicPalette.buttonShadow));
-  json.member("darkShadow", cssColour(classicPalette.buttonDarkShadow));
+  json.member("highlight", cssColour(form::classicPalette.buttonHighlight));
+  json.member("light", cssColour(form::classicPalette.buttonLight));
+  json.member("shadow", cssColour(form::classicPalette.buttonShadow));
+  json.member("darkShadow", cssColour(form::classicPalette.buttonDarkShadow));
   json.close('}');
 }
 
@@ -162,25 +142,43 @@ void writeBoxes(JsonWriter& json) {
 
 }  // namespace
 
+const char* kindName(form::ControlKind kind) {
+  switch (kind) {
+    case form::ControlKind::CommandButton: return "button";
+    case form::ControlKind::TextBox: return "text";
+    case form::ControlKind::Label: return "label";
+    case form::ControlKind::PictureBox: return "picture";
+    case form::ControlKind::Window: return "window";
+    case form::ControlKind::Timer: break;
+  }
+  return "timer";
+}
+
+std::string controlId(const form::ControlRecord& record) {
+  std::string id(record.name);
+  if (record.index >= 0) id += "(" + std::to_string(record.index) + ")";
+  return id;
+}
+
 std::string cssColour(form::Rgb rgb) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
   return text;
 }
 
-std::string cssColour(Colour colour) { return cssColour(rgbOnPage(colour)); }
+std::string cssColour(Colour colour) { return cssColour(form::classicRgb(colour)); }
 
 std::string pageLayoutJson(int dotsPerInch) {
   const ControlRecord& window = *form::findControl(form::windowControl);
   JsonWriter json;
   json.open('{');
   json.member("window", window.name).member("title", window.caption);
-  json.member("dotsPerInch", dotsPerInch);
   json.member("width", form::twipsToPixels(window.width, dotsPerInch));
   json.member("height", form::twipsToPixels(window.height, dotsPerInch));
-  json.member("background", cssColour(backgroundOf(window)));
-  json.member("icon", form::pictureFile(window.picture));
-  json.member("clockPeriodMs", form::findControl(form::clockControl)->timerIntervalMs);
+  json.member(
+      "clockPeriodMs",
+      static_cast<long long>(
+          std::chrono::duration_cast<std::chrono::milliseconds>(game::clockInterval).count()));
   writePalette(json);
   writeChanges(json);
   json.key("controls").open('[');

@@ -5,7 +5,7 @@ import { fileUrl, launchBrowser, openPage, sourceRoot } from './tests/browser.js
 
 const browser = await launchBrowser();
 for (const ratio of [1, 2]) {
-  const page = await openPage(browser, `${fileUrl()}?test`, { ratio });
+  const page = await openPage(browser, fileUrl(), { ratio });
   await page.click('#Command1');
   await page.click('#Command2');
   await page.evaluate(() => window.vortalinTest.runPeriods(480));

@@ -2,20 +2,11 @@
 
 namespace vortalin::web {
 
-namespace {
-
-int displayIndex(game::Display display) { return display == game::Display::Energy ? 0 : 1; }
-
-}  // namespace
+using game::displayIndex;
 
 void WebFrontEnd::moveBox(Box box, game::PixelPoint topLeft) {
   places_[static_cast<int>(box)] = topLeft;
   changes_ |= BoxesMoved;
-}
-
-void WebFrontEnd::setClockRunning(bool running) {
-  clockRunning_ = running;
-  changes_ |= ClockSwitched;
 }
 
 void WebFrontEnd::setWindowColour(Colour colour) {

@@ -38,28 +38,39 @@ SIZE captionRoom(SIZE button) {
   return {button.cx - spare, button.cy - spare};
 }
 
+namespace {
+
+void drawButton(HDC dc, RECT area, const DRAWITEMSTRUCT& item, const ButtonLook& look,
+                std::wstring_view caption) {
+  SetDCBrushColor(dc, look.face);
+  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  RECT text = area;
+  if (pressed) OffsetRect(&text, 1, 1);
+  drawCaption(dc, text, look, caption);
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    RECT focus = area;
+    InflateRect(&focus, -focusInset, -focusInset);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+}  // namespace
+
+// Drawn into a bitmap and copied in one piece; where Windows gives no bitmap, straight on.
 void paintButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, std::wstring_view caption) {
   const RECT bounds = item.rcItem;
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   const MemoryDc dc(CreateCompatibleDC(item.hDC));
-  const Bitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  if (!dc || !bitmap) return;
-  const Selection canvas(dc.get(), bitmap.get());
-
-  RECT area{0, 0, width, height};
-  SetDCBrushColor(dc.get(), look.face);
-  FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  DrawEdge(dc.get(), &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  RECT text = area;
-  if (pressed) OffsetRect(&text, 1, 1);
-  drawCaption(dc.get(), text, look, caption);
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-    RECT focus = area;
-    InflateRect(&focus, -focusInset, -focusInset);
-    DrawFocusRect(dc.get(), &focus);
+  const Bitmap bitmap(dc ? CreateCompatibleBitmap(item.hDC, width, height) : nullptr);
+  if (!dc || !bitmap) {
+    drawButton(item.hDC, bounds, item, look, caption);
+    return;
   }
+  const Selection canvas(dc.get(), bitmap.get());
+  drawButton(dc.get(), {0, 0, width, height}, item, look, caption);
   BitBlt(item.hDC, bounds.left, bounds.top, width, height, dc.get(), 0, 0, SRCCOPY);
 }
 

@@ -36,27 +36,23 @@ bool isInstalled(HDC dc, LOGFONTW font) {
   return found;
 }
 
-// How wide a face is drawn against a face of normal width, in percent, from its OpenType
-// width class (1 ultra-condensed to 9 ultra-expanded); 100 where the face does not say.
+// How wide the selected face is drawn against a face of normal width, in percent, from its
+// OpenType width class; 100 where the face does not say.
 int designedWidthPercent(HDC dc) {
-  constexpr std::array<int, 9> percentOfClass{50, 63, 75, 88, 100, 113, 125, 150, 200};
   constexpr DWORD os2Table = 0x322F534F;  // "OS/2", as GetFontData reads the tag
   constexpr DWORD widthClassOffset = 6;
   std::array<BYTE, 2> widthClass{};
   if (GetFontData(dc, os2Table, widthClassOffset, widthClass.data(), 2) != 2) return 100;
-  const int value = widthClass[0] << 8 | widthClass[1];
-  return value >= 1 && value <= 9 ? percentOfClass[value - 1] : 100;
+  return form::designedWidthPercent(widthClass[0] << 8 | widthClass[1]);
 }
 
 // The average character width that draws a font at a share of a normal-width face's width.
-// A face that is narrow by design (Liberation Sans Narrow) is condensed only by what
-// remains: condensing it by the whole share again would thin its strokes to a light weight.
 LONG condensedWidth(HDC dc, HFONT font, int percent) {
   const Selection selected(dc, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  const double share = std::min(static_cast<double>(percent) / designedWidthPercent(dc), 1.0);
-  return std::lround(metrics.tmAveCharWidth * share);
+  return std::lround(metrics.tmAveCharWidth *
+                     form::condensingScale(percent, designedWidthPercent(dc)));
 }
 
 }  // namespace

@@ -26,9 +26,8 @@ const form::ControlRecord& formRecord() { return form::control(form::windowContr
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance)
-    : clock_(form::control(form::clockControl).timerIntervalMs),
-      windowColour_(*formRecord().background) {
+MainWindow::MainWindow(HINSTANCE instance, game::Now now)
+    : clock_(now), windowColour_(*formRecord().background) {
   try {
     create(instance);
   } catch (...) {
@@ -75,10 +74,9 @@ void MainWindow::show(int showCommand) {
 
 // What the periods changed reaches the screen as one update, in one copy: the window and
 // every control are painted together before the thread next waits.
-void MainWindow::runDueClockPeriods() {
-  const int due = clock_.takeDuePeriods();
-  controller_->runPeriods(due);
-  if (due > 0 && window_ != nullptr && !paintDueInOneCopy(window_)) {
+void MainWindow::clockWoke() {
+  const int run = controller_->woke();
+  if (run > 0 && window_ != nullptr && !paintDueInOneCopy(window_)) {
     RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
 }
@@ -128,11 +126,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITSIZEMOVE:
     case WM_EXITMENULOOP: KillTimer(window_, modalLoopTimer); break;
     case WM_TIMER:
-      if (wParam == modalLoopTimer) runDueClockPeriods();
+      if (wParam == modalLoopTimer) clockWoke();
       return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
-      clock_.stop();
+      clock_.stopWaking();
       window_ = nullptr;
       break;
   }
@@ -196,14 +194,6 @@ void MainWindow::moveBox(Box box, game::PixelPoint topLeft) {
   const form::ControlKey& key = form::boxControls[static_cast<int>(box)];
   SetWindowPos(controls_->window(key.name, key.index), nullptr, topLeft.x, topLeft.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-}
-
-void MainWindow::setClockRunning(bool running) {
-  if (running) {
-    clock_.start();
-  } else {
-    clock_.stop();
-  }
 }
 
 void MainWindow::setWindowColour(Colour colour) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "form/twips.h"
 #include "form_controls.h"
 #include "game/controller.h"
 #include "game/front_end.h"
@@ -19,8 +20,9 @@ namespace vortalin::win32 {
 /// and the controller shows the race through it.
 class MainWindow final : public game::FrontEnd {
  public:
-  /// Creates the window and its controls, hidden. Throws StartupError.
-  explicit MainWindow(HINSTANCE instance);
+  /// Creates the window and its controls, hidden; `now` is the time the game clock keeps.
+  /// Throws StartupError.
+  explicit MainWindow(HINSTANCE instance, game::Now now = game::steadyNow);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -35,12 +37,14 @@ class MainWindow final : public game::FrontEnd {
   game::Controller& controller() { return *controller_; }
   const GameClock& clock() const { return clock_; }
   int dotsPerInch() const { return dpi_; }
-  /// Runs the clock periods that have come due: the message loop calls this when the
-  /// clock's handle is signalled.
-  void runDueClockPeriods();
+  /// The clock's wake-up came: the message loop calls this when the clock's handle is
+  /// signalled.
+  void clockWoke();
 
   void moveBox(Box box, game::PixelPoint topLeft) override;
-  void setClockRunning(bool running) override;
+  game::Time now() const override { return clock_.now(); }
+  void wakeAt(game::Time deadline) override { clock_.wakeAt(deadline); }
+  void stopWaking() override { clock_.stopWaking(); }
   void setWindowColour(Colour colour) override;
   std::string displayText(game::Display display) const override;
   void setDisplayText(game::Display display, std::string_view text) override;
@@ -63,7 +67,7 @@ class MainWindow final : public game::FrontEnd {
   GameClock clock_;
   Icon icon_;
   HWND window_ = nullptr;
-  int dpi_ = 96;
+  int dpi_ = form::designDotsPerInch;
   Colour windowColour_;
   HWND lastFocus_ = nullptr;
   std::unique_ptr<FormControls> controls_;

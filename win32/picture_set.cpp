@@ -59,11 +59,12 @@ ComPtr<IWICBitmap> decode(IWICImagingFactory& factory, form::Picture picture) {
               failure.c_str());
   UINT width = 0;
   UINT height = 0;
-  bitmap->GetSize(&width, &height);
+  checkResult(bitmap->GetSize(&width, &height), failure.c_str());
   const form::PixelSize expected = form::pictureSize(picture);
   if (static_cast<int>(width) != expected.width || static_cast<int>(height) != expected.height) {
-    throw StartupError("the built-in picture " + nameOf(picture) + " has a wrong size",
-                       static_cast<unsigned long>(width));
+    throw StartupError("the built-in picture " + nameOf(picture) + " is " + std::to_string(width) +
+                       " x " + std::to_string(height) + " pixels, not " +
+                       std::to_string(expected.width) + " x " + std::to_string(expected.height));
   }
   return bitmap;
 }

@@ -9,6 +9,7 @@ scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
 source "$scripts/xvfb_session.sh"
 missing=$(xvfb_tools_missing)
 [ -z "$missing" ] || { echo "SKIP: not installed: $missing"; exit 77; }
+python=$("$scripts/find_python.sh" Xlib) || { echo "SKIP: no python3 with Xlib"; exit 77; }
 xvfb_start || exit 1
 RUNTIME_DIR=$(mktemp -d)
 chmod 0700 "$RUNTIME_DIR"
@@ -21,7 +22,7 @@ for round in $(seq "$rounds"); do
   pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Form1$' | head -n1)
   if [ -z "$window" ]; then fail "no window appeared"; kill -9 "$pid"; wait "$pid"; continue; fi
-  /usr/bin/python3 "$scripts/close_window.py" "$window"
+  "$python" "$scripts/close_window.py" "$window"
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then
     fail "still running 10 s after its window was closed"

@@ -46,8 +46,8 @@ class StartupTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(200);
     QVERIFY(!window.controls().timer("Timer1")->isActive());
-    QCOMPARE(window.race().distance(), std::int16_t{0});
-    QVERIFY(!window.race().energy().has_value());
+    QCOMPARE(window.controller().race().distance(), std::int16_t{0});
+    QVERIFY(!window.controller().race().energy().has_value());
     QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text2")->text(), QString("0"));
     QCOMPARE(window.controls().get<vortalin::qt::DigitsDisplay>("Text1")->text(), QString("1000"));
   }

@@ -12,11 +12,15 @@
 namespace vortalin::game {
 namespace {
 
-/// A front-end that records every call the game makes and lets a test type into a display.
+/// A front-end that records every call the game makes, lets a test type into a display and
+/// keeps a time that moves only when the test moves it. `wakes` holds each requested
+/// deadline, and -1 for each cancelled wake-up.
 class RecordingFrontEnd final : public FrontEnd {
  public:
   void moveBox(Box box, PixelPoint topLeft) override { moves.push_back({box, topLeft}); }
-  void setClockRunning(bool running) override { clockCalls.push_back(running); }
+  Time now() const override { return time; }
+  void wakeAt(Time deadline) override { wakes.push_back(deadline.count()); }
+  void stopWaking() override { wakes.push_back(-1); }
   void setWindowColour(Colour colour) override { colours.push_back(colour); }
   std::string displayText(Display display) const override { return texts[index(display)]; }
   void setDisplayText(Display display, std::string_view text) override {
@@ -25,15 +29,20 @@ class RecordingFrontEnd final : public FrontEnd {
   }
   void showNotice(std::string_view message) override { notices.emplace_back(message); }
 
-  static int index(Display display) { return static_cast<int>(display); }
-  void forget() { *this = RecordingFrontEnd{}; }
+  static int index(Display display) { return displayIndex(display); }
+  void forget() {
+    const Time kept = time;
+    *this = RecordingFrontEnd{};
+    time = kept;
+  }
 
   struct Move {
     Box box;
     PixelPoint to;
   };
   std::vector<Move> moves;
-  std::vector<bool> clockCalls;
+  std::vector<long long> wakes;
+  Time time{};
   std::vector<Colour> colours;
   std::array<std::string, 2> texts{"1000", "0"};
   std::array<int, 2> textWrites{};
@@ -86,7 +95,7 @@ TEST_F(ControllerTest, TheFourButtonsRunTheirCommandsAndNoOtherControlDoes) {
 TEST_F(ControllerTest, StartIsShownAtOnceAndPeriodsWithTheClockOffDoNothing) {
   EXPECT_FALSE(game.clockPeriod().has_value());
   game.execute(Command::Start);
-  EXPECT_EQ(frontEnd.clockCalls, std::vector<bool>{true});
+  EXPECT_EQ(frontEnd.wakes, std::vector<long long>{clockInterval.count()});
   ASSERT_FALSE(frontEnd.moves.empty());
   EXPECT_EQ(frontEnd.moves[0].box, Box::Strip);
   EXPECT_EQ(frontEnd.moves[0].to.y, form::twipsToPixels(-38000));
@@ -100,6 +109,39 @@ TEST_F(ControllerTest, DuePeriodsStopWithTheClock) {
   EXPECT_FALSE(game.view().clockEnabled());
 }
 
+// The front-end is woken for each period while the clock runs, on a schedule fixed at
+// START, and no more once it stops.
+TEST_F(ControllerTest, TheClockAsksForAWakeUpAtEachPeriodWhileItRuns) {
+  frontEnd.time = Time{1000};
+  game.execute(Command::Start);
+  frontEnd.time += clockInterval - Time{1};
+  EXPECT_EQ(game.woke(), 0);  // a moment early
+  frontEnd.time += 2 * clockInterval;
+  EXPECT_EQ(game.woke(), 2);
+  game.execute(Command::Stop);
+  const long long first = 1000 + clockInterval.count();
+  EXPECT_EQ(frontEnd.wakes,
+            (std::vector<long long>{first, first, first + 2 * clockInterval.count(), -1}));
+}
+
+// One command, however late the front-end is woken: the periods due by the time of a click
+// run before the click, so it lands on the same tick under any load.
+TEST_F(ControllerTest, AClickThatArrivesWhilePeriodsAreDueLandsAfterThem) {
+  RecordingFrontEnd referenceFrontEnd;
+  Controller reference{referenceFrontEnd, std::make_unique<testing::FixedRandom>()};
+  game.execute(Command::Start);
+  reference.execute(Command::Start);
+  frontEnd.time += 3 * clockInterval + Time{1};
+  game.click("Command2");
+  reference.runPeriods(3);
+  reference.click("Command2");
+  EXPECT_EQ(game.race().distance(), 3);
+  EXPECT_EQ(game.view().state(), reference.view().state());
+  EXPECT_EQ(game.race().steeringSpeed(), -10.0f);
+  frontEnd.time += clockInterval;
+  EXPECT_EQ(game.woke(), 1);
+}
+
 // A tick in which only rival car 0 overlaps ends with the normal colour: the window must not
 // flash red and back, and each box, text and colour is handed over once with its final value.
 TEST_F(ControllerTest, ATickShowsOnlyItsFinalValuesOnce) {
@@ -111,7 +153,7 @@ TEST_F(ControllerTest, ATickShowsOnlyItsFinalValuesOnce) {
   ASSERT_EQ(game.clockPeriod(), TickOutcome::Ran);
   EXPECT_EQ(game.race().energy(), 999);
   EXPECT_TRUE(frontEnd.colours.empty());
-  EXPECT_TRUE(frontEnd.clockCalls.empty());
+  EXPECT_TRUE(frontEnd.wakes.empty());
   std::array<int, boxCount> movesPerBox{};
   for (const auto& move : frontEnd.moves) ++movesPerBox[static_cast<int>(move.box)];
   for (const int count : movesPerBox) EXPECT_LE(count, 1);
@@ -144,7 +186,7 @@ TEST_F(ControllerTest, AFullDistanceCounterStopsTheClockAndTellsThePlayerOncePer
   frontEnd.texts = {"1000", "32767"};
 
   EXPECT_EQ(game.clockPeriod(), TickOutcome::CounterFull);
-  EXPECT_EQ(frontEnd.clockCalls, std::vector<bool>{false});
+  EXPECT_EQ(frontEnd.wakes, std::vector<long long>{-1});
   ASSERT_EQ(frontEnd.notices.size(), 1u);
   EXPECT_EQ(frontEnd.notices[0], counterFullNotice);
   EXPECT_EQ(game.view().top(Box::Strip), stripTop);
@@ -152,7 +194,7 @@ TEST_F(ControllerTest, AFullDistanceCounterStopsTheClockAndTellsThePlayerOncePer
 
   game.execute(Command::Start);
   EXPECT_EQ(game.clockPeriod(), TickOutcome::CounterFull);
-  EXPECT_EQ(frontEnd.clockCalls, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(frontEnd.wakes, (std::vector<long long>{-1, clockInterval.count(), -1}));
   EXPECT_EQ(frontEnd.notices.size(), 2u);
 }
 

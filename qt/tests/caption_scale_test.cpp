@@ -134,7 +134,7 @@ class CaptionScaleTest : public QObject {
 
 void CaptionScaleTest::initTestCase() {
   prepareApplication();
-  window_ = std::make_unique<MainWindow>();
+  window_ = std::make_unique<MainWindow>(timeStandsStill);
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   QCOMPARE(window_->devicePixelRatioF(), expectedScale());

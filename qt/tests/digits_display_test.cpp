@@ -72,7 +72,7 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit_data() {
 void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
   QFETCH(QString, style);
   QApplication::setStyle(style);
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   clock(window).setInterval(std::numeric_limits<int>::max());
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));

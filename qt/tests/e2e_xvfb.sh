@@ -22,6 +22,7 @@ if [ -n "$missing" ]; then
   echo "SKIP: not installed: $missing (scripts/install-deps.sh installs them)"
   exit 77
 fi
+python=$("$here/../../scripts/find_python.sh" Xlib) || { echo "SKIP: no python3 with Xlib"; exit 77; }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 shot() { import -window "$WID" "$work/$1.png"; }
@@ -82,13 +83,14 @@ GAME_OUTPUT=$work/output xvfb_launch "$game"
 size=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: //p')
 [ "$size" = "${form_w}x${form_h}" ] || fail "window is $size, not ${form_w}x${form_h}"
 
+# A running clock would have changed the view 50 times in this while.
 shot opening
-sleep 0.5
+sleep "$(awk -v p="$period_ms" 'BEGIN { print 50 * p / 1000 }')"
 shot still
 [ "$(differing opening still)" = 0 ] || fail "the window changed before any click"
 
 # shellcheck disable=SC2086
-/usr/bin/python3 "$here/watch_view.py" "$WID" $view_x $view_y $view_w $view_h \
+"$python" "$here/watch_view.py" "$WID" $view_x $view_y $view_w $view_h \
   "$work/watching" >"$work/course" &
 watcher=$!
 for _ in $(seq 200); do [ -e "$work/watching" ] && break; sleep 0.05; done

@@ -25,7 +25,7 @@ constexpr std::int64_t courseGrowthBound = 4 << 20;
 constexpr int fileGrowthBound = 2;
 
 QMessageBox* counterFullMessage(const MainWindow& window) {
-  return window.findChild<QMessageBox*>(MainWindow::noticeName);
+  return window.findChild<QMessageBox*>();
 }
 
 void dismiss(QMessageBox& message) {
@@ -54,7 +54,7 @@ class EnduranceTest : public QObject {
 };
 
 void EnduranceTest::soakAcrossTheDistanceCounterLimit() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -78,7 +78,7 @@ void EnduranceTest::soakAcrossTheDistanceCounterLimit() {
       ++starts;
       QVERIFY(clock(window).isActive());
     }
-    const bool counterWasFull = window.race().distance() == counterLimit;
+    const bool counterWasFull = window.controller().race().distance() == counterLimit;
     tick(window);
     if (!counterWasFull) continue;
 
@@ -87,7 +87,7 @@ void EnduranceTest::soakAcrossTheDistanceCounterLimit() {
     QMessageBox* message = counterFullMessage(window);
     QVERIFY(message != nullptr);
     QVERIFY(message->isVisible());
-    QCOMPARE(window.race().distance(), std::int16_t{counterLimit});
+    QCOMPARE(window.controller().race().distance(), std::int16_t{counterLimit});
     QCOMPARE(textBox(window, "Text2").text(), QString::number(counterLimit));
   }
   QCoreApplication::processEvents();
@@ -104,7 +104,7 @@ void EnduranceTest::soakAcrossTheDistanceCounterLimit() {
 }
 
 void EnduranceTest::wholeCoursesLeaveNoFilesOrMemoryBehind() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   const auto playCourse = [&] {
@@ -124,14 +124,14 @@ void EnduranceTest::wholeCoursesLeaveNoFilesOrMemoryBehind() {
   QCoreApplication::processEvents();
   const std::int64_t residentBefore = residentBytes();
   const int filesBefore = openFileCount();
-  const std::int16_t distanceBefore = window.race().distance();
+  const std::int16_t distanceBefore = window.controller().race().distance();
   for (int i = 0; i < courses; ++i) QVERIFY(playCourse() > 1000);
   QCoreApplication::processEvents();
   const std::int64_t residentAfter = residentBytes();
   const int filesAfter = openFileCount();
   printUsage("courses", residentBefore, residentAfter, filesBefore, filesAfter);
 
-  QVERIFY(window.race().distance() > distanceBefore);
+  QVERIFY(window.controller().race().distance() > distanceBefore);
   QVERIFY(filesAfter <= filesBefore + fileGrowthBound);
   if (residentMemoryIsMeaningful) QVERIFY(residentAfter - residentBefore < courseGrowthBound);
 }

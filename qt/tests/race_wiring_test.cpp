@@ -62,28 +62,28 @@ class RaceWiringTest : public QObject {
 };
 
 void RaceWiringTest::buttonsRunStartSteeringAndStop() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QVERIFY(!clock(window).isActive());
 
   click(window, "Command2");
-  QCOMPARE(window.race().steeringSpeed(), -10.0f);
+  QCOMPARE(window.controller().race().steeringSpeed(), -10.0f);
   QVERIFY(!clock(window).isActive());
   click(window, "Command3");
-  QCOMPARE(window.race().steeringSpeed(), 10.0f);
+  QCOMPARE(window.controller().race().steeringSpeed(), 10.0f);
 
   click(window, "Command1");
   QVERIFY(clock(window).isActive());
-  QCOMPARE(window.race().energy(), std::optional<std::int16_t>(1000));
-  QCOMPARE(window.raceView().top(Box::Strip), -38000.0f);
-  QCOMPARE(window.raceView().top(Box::Rival0), -1000.0f);
+  QCOMPARE(window.controller().race().energy(), std::optional<std::int16_t>(1000));
+  QCOMPARE(window.controller().view().top(Box::Strip), -38000.0f);
+  QCOMPARE(window.controller().view().top(Box::Rival0), -1000.0f);
   QCOMPARE(window.controls().widget("Picture2")->y(), twipsToPixels(-38000.0));
-  QCOMPARE(window.race().distance(), std::int16_t{0});
+  QCOMPARE(window.controller().race().distance(), std::int16_t{0});
 
   click(window, "Command4");
   QVERIFY(!clock(window).isActive());
-  QCOMPARE(window.raceView().top(Box::Strip), -38000.0f);
+  QCOMPARE(window.controller().view().top(Box::Strip), -38000.0f);
 }
 
 void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer_data() {
@@ -102,7 +102,7 @@ void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer() {
   QFETCH(int, key);
   QFETCH(bool, keypad);
   QFETCH(float, steering);
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   button(window, "Command3").setFocus();
@@ -111,12 +111,12 @@ void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer() {
                   keypad ? Qt::KeypadModifier : Qt::NoModifier);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                   keypad ? Qt::KeypadModifier : Qt::NoModifier);
-  QCOMPARE(window.race().steeringSpeed(), steering);
+  QCOMPARE(window.controller().race().steeringSpeed(), steering);
   QVERIFY(!clock(window).isActive());
 }
 
 void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   ModelRace model;
@@ -143,7 +143,7 @@ void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
     QCOMPARE(model.race.tick(), TickOutcome::Ran);
     ++ticks;
 
-    const RaceView& view = window.raceView();
+    const RaceView& view = window.controller().view();
     for (int i = 0; i < boxCount; ++i) {
       const Box box = static_cast<Box>(i);
       QCOMPARE(view.left(box), model.view.left(box));
@@ -167,11 +167,11 @@ void RaceWiringTest::windowAgreesWithTheModelTickByTickOverAWholeCourse() {
   QVERIFY(redTicks > 0);
   QCOMPARE(textBox(window, "Text2").text(), QString::number(ticksPerCourse));
   QCOMPARE(textBox(window, "Text1").text(), QString::number(*model.race.energy()));
-  QCOMPARE(window.raceView().top(Box::Strip), 50.0f);
+  QCOMPARE(window.controller().view().top(Box::Strip), 50.0f);
 }
 
 void RaceWiringTest::fullDistanceCounterStopsTheClockAndTellsThePlayer() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   for (int i = 0; i < 32767; ++i) {
@@ -179,11 +179,11 @@ void RaceWiringTest::fullDistanceCounterStopsTheClockAndTellsThePlayer() {
     tick(window);
   }
   QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("32767"));
-  QVERIFY(!window.findChild<QMessageBox*>(MainWindow::noticeName));
+  QVERIFY(!window.findChild<QMessageBox*>());
 
   if (!clock(window).isActive()) click(window, "Command1");
   tick(window);
-  auto* message = window.findChild<QMessageBox*>(MainWindow::noticeName);
+  auto* message = window.findChild<QMessageBox*>();
   QVERIFY(message);
   QVERIFY(message->isVisible());
   QCOMPARE(message->windowModality(), Qt::WindowModal);
@@ -196,7 +196,7 @@ void RaceWiringTest::fullDistanceCounterStopsTheClockAndTellsThePlayer() {
   const QPoint rightArrow = button(window, "Command3").geometry().center();
   QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, rightArrow);
   QCoreApplication::processEvents();
-  QCOMPARE(window.race().steeringSpeed(), 0.0f);
+  QCOMPARE(window.controller().race().steeringSpeed(), 0.0f);
 
   QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
   QVERIFY(!message->isVisible());
@@ -205,7 +205,7 @@ void RaceWiringTest::fullDistanceCounterStopsTheClockAndTellsThePlayer() {
   // The window works on: the buttons run, and a new START meets the same end, told by the
   // same notice.
   click(window, "Command3");
-  QCOMPARE(window.race().steeringSpeed(), 10.0f);
+  QCOMPARE(window.controller().race().steeringSpeed(), 10.0f);
   click(window, "Command1");
   QVERIFY(clock(window).isActive());
   tick(window);
@@ -225,8 +225,8 @@ void RaceWiringTest::aLateWakeUpRunsThePeriodsThatFellDue() {
   const qint64 late = busy.elapsed();
   if (late > 240) QSKIP("the machine stalled the test itself beyond the clock's catch-up");
   // Waking up late, the clock makes up for the periods it missed.
-  QTRY_VERIFY(window.race().distance() > 0);
-  const int periods = window.race().distance();
+  QTRY_VERIFY(window.controller().race().distance() > 0);
+  const int periods = window.controller().race().distance();
   QVERIFY2(periods >= late / 10 - 1,
            qPrintable(QStringLiteral("%1 periods after %2 ms").arg(periods).arg(late)));
 }

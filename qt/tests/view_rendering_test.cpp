@@ -55,7 +55,7 @@ class ViewRenderingTest : public QObject {
 };
 
 void ViewRenderingTest::viewShowsTheCourseStrip() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QImage image = window.grab().toImage();
   const auto* strip = window.controls().get<PictureBox>("Picture2");
   const QImage course = strip->picture().toImage();
@@ -83,7 +83,7 @@ void ViewRenderingTest::viewShowsTheCourseStrip() {
 }
 
 void ViewRenderingTest::carsShowInTheirColoursAtTheirPlaces() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   RaceView& view = writableRaceView(window);
   view.move(Box::Rival0, 1200, 1000);
   view.move(Box::Rival1, 300, 1500);
@@ -107,7 +107,7 @@ void ViewRenderingTest::carsShowInTheirColoursAtTheirPlaces() {
 }
 
 void ViewRenderingTest::boxesAreClippedAtTheInsideOfTheFrame() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QImage before = window.grab().toImage();
   const auto* frame = window.controls().get<PictureBox>("Picture1");
   RaceView& view = writableRaceView(window);
@@ -132,7 +132,7 @@ void ViewRenderingTest::boxesAreClippedAtTheInsideOfTheFrame() {
 }
 
 void ViewRenderingTest::redBackgroundLeavesLabelsButtonsAndViewInTheirColours() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QImage before = window.grab().toImage();
   writableRaceView(window).setBackgroundColour(255);
   const QImage after = window.grab().toImage();
@@ -158,7 +158,7 @@ void ViewRenderingTest::redBackgroundLeavesLabelsButtonsAndViewInTheirColours() 
 }
 
 void ViewRenderingTest::picturesAreDrawnAtNaturalSizeWithoutSmoothing() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   auto* player = window.controls().get<PictureBox>("Picture3");
   QImage checks(30, 50, QImage::Format_RGB32);
   for (int y = 0; y < checks.height(); ++y) {
@@ -194,7 +194,7 @@ void ViewRenderingTest::picturesAreDrawnAtNaturalSizeWithoutSmoothing() {
 }
 
 void ViewRenderingTest::aPartialRepaintMatchesAFullOne() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QImage full = window.grab().toImage();
   // Odd places and sizes, so that at a fractional scale they start between device pixels; the
   // second covers the player car, the third the bottom of the view.
@@ -208,7 +208,7 @@ void ViewRenderingTest::aPartialRepaintMatchesAFullOne() {
 }
 
 void ViewRenderingTest::textBoxesKeepTheirColoursOnARedTick() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   clock(window).setInterval(std::numeric_limits<int>::max());  // the test ticks itself
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -11,13 +11,13 @@
 
 namespace vortalin::qt::test {
 
-/// Writes to the window through the race's view, as the race does.
-struct WindowAccess {
-  static game::ShownRaceView& raceView(MainWindow& window) { return window.game_->view(); }
-};
+/// A time for the game clock that never moves, so that no period falls due by itself and
+/// the tests deliver each one with `tick`.
+inline game::Time timeStandsStill() { return {}; }
 
+/// Writes to the window through the race's view, as the race does.
 inline game::ShownRaceView& writableRaceView(MainWindow& window) {
-  return WindowAccess::raceView(window);
+  return window.controller().view();
 }
 
 inline QPushButton& button(const MainWindow& window, const char* name) {
@@ -35,6 +35,6 @@ inline void click(const MainWindow& window, const char* name) {
 }
 
 /// One period of the game clock, delivered at once instead of after 10 ms.
-inline void tick(MainWindow& window) { window.clockPeriod(); }
+inline void tick(MainWindow& window) { window.controller().clockPeriod(); }
 
 }  // namespace vortalin::qt::test

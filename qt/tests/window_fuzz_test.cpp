@@ -213,7 +213,7 @@ class Differential {
     switch (s.kind) {
       case StepKind::Click:
         // The counter-full message holds the window's input until the player closes it.
-        if (auto* message = window_.findChild<QMessageBox*>(MainWindow::noticeName);
+        if (auto* message = window_.findChild<QMessageBox*>();
             message != nullptr && message->isVisible()) {
           QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
         }
@@ -225,7 +225,7 @@ class Differential {
           // The clock only fires while it runs, on either side.
           const bool windowTicks = clock(window_).isActive();
           // A tick at the full counter does nothing, so typed text stays.
-          const bool rewritesTexts = windowTicks && window_.race().distance() != counterLimit;
+          const bool rewritesTexts = windowTicks && window_.controller().race().distance() != counterLimit;
           if (windowTicks) test::tick(window_);
           session_.execute(replay::Command{.action = replay::Action::Tick, .periods = 1});
           if (auto what = compare(rewritesTexts)) return what;
@@ -261,7 +261,7 @@ class Differential {
   // Texts are compared only right after a tick: typing changes them until then.
   std::optional<std::string> compare(bool withTexts) {
     std::ostringstream out;
-    const RaceView& view = window_.raceView();
+    const RaceView& view = window_.controller().view();
     const game::ShownRaceView& model = session_.view();
     for (int i = 0; i < boxCount; ++i) {
       const Box box = static_cast<Box>(i);
@@ -301,7 +301,7 @@ class Differential {
     return std::nullopt;
   }
 
-  MainWindow window_;
+  MainWindow window_{timeStandsStill};
   bool exposed_ = false;
   NullBuffer nullBuffer_;
   std::ostream sink_;

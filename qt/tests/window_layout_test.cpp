@@ -81,7 +81,7 @@ void WindowLayoutTest::everyControlSitsAtItsDesignPlace_data() {
 void WindowLayoutTest::everyControlSitsAtItsDesignPlace() {
   QFETCH(int, row);
   const ControlRecord& record = form::formTable[row];
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   QWidget* widget = window.controls().widget(record.name, record.index);
   QVERIFY(widget);
   QCOMPARE(widget->objectName(), controlObjectName(record));
@@ -100,7 +100,7 @@ void WindowLayoutTest::everyControlSitsAtItsDesignPlace() {
 }
 
 void WindowLayoutTest::clientAreaAndViewHaveTheirDesignSizes() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(window.size(), QSize(290, 357));
@@ -126,7 +126,7 @@ void WindowLayoutTest::everyBuiltInPictureLoadsAndAMissingOneIsAnError() {
 }
 
 void WindowLayoutTest::resizingMovesNothing() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QList<QRect> before;
@@ -146,7 +146,7 @@ void WindowLayoutTest::resizingMovesNothing() {
 }
 
 void WindowLayoutTest::stackingFollowsTheTable() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   for (const char* containerName : {"Form1", "Picture1"}) {
     QList<QObject*> expectedBackToFront;
     for (const ControlRecord& record : form::formTable) {
@@ -164,7 +164,7 @@ void WindowLayoutTest::stackingFollowsTheTable() {
 }
 
 void WindowLayoutTest::tabOrderFollowsTheTabIndicesStartingWithStart() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   QCOMPARE(QApplication::focusWidget(), window.controls().widget("Command1"));
@@ -198,7 +198,7 @@ void WindowLayoutTest::fontsAreRequestedAsTheTableSays_data() {
 void WindowLayoutTest::fontsAreRequestedAsTheTableSays() {
   QFETCH(int, row);
   const ControlRecord& record = form::formTable[row];
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QWidget& widget = *window.controls().widget(record.name, record.index);
   const QFont font = widget.font();
   QCOMPARE(font.pointSizeF(), record.font->points);
@@ -225,14 +225,14 @@ void WindowLayoutTest::fontsAreRequestedAsTheTableSays() {
 }
 
 void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
   QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("0"));
   const QPalette colours = QApplication::palette();
   for (const char* name : {"Text1", "Text2"}) {
     QVERIFY(textBox(window, name).editor().alignment() & Qt::AlignRight);
     QVERIFY(!textBox(window, name).editor().isReadOnly());
-    // A sunken border with square corners (it was flat, with rounded ones).
+    // A sunken border with square corners, not a flat one with rounded corners.
     const QImage box = textBox(window, name).grab().toImage();
     QCOMPARE(box.pixelColor(0, 0), colours.color(QPalette::Dark));
     QCOMPARE(box.pixelColor(1, 1), colours.color(QPalette::Shadow));
@@ -285,7 +285,7 @@ void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel_data() {
 void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel() {
   QFETCH(QByteArray, name);
   QFETCH(QByteArray, state);
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   auto& pushButton = button(window, name.constData());
@@ -316,7 +316,7 @@ void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel() {
 }
 
 void WindowLayoutTest::buttonsAndTextBoxesHaveJapaneseAccessibleNames() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   const QList<std::pair<const char*, QString>> expected{
       {"Command1", QStringLiteral("スタート")}, {"Command2", QStringLiteral("左へ")},
       {"Command3", QStringLiteral("右へ")},     {"Command4", QStringLiteral("ストップ")},
@@ -327,11 +327,11 @@ void WindowLayoutTest::buttonsAndTextBoxesHaveJapaneseAccessibleNames() {
 }
 
 void WindowLayoutTest::clockIsPreciseEveryTenMillisecondsAndOffAtOpening() {
-  MainWindow window;
+  MainWindow window{timeStandsStill};
   QCOMPARE(clock(window).interval(), 10);
   QCOMPARE(clock(window).timerType(), Qt::PreciseTimer);
   QVERIFY(!clock(window).isActive());
-  QVERIFY(!window.raceView().clockEnabled());
+  QVERIFY(!window.controller().view().clockEnabled());
 }
 
 }  // namespace vortalin::qt::test

@@ -1,7 +1,7 @@
 #include "replay_session.h"
 
 #include "form/design_state.h"
-#include "state_json.h"
+#include "game/state_json.h"
 
 namespace vortalin::replay {
 
@@ -10,7 +10,18 @@ ReplaySession::HeadlessFrontEnd::HeadlessFrontEnd() {
   texts_ = {design.energyText, design.distanceText};
 }
 
-ReplaySession::ReplaySession(std::ostream& out) : out_(out), game_(frontEnd_) {}
+bool ReplaySession::HeadlessFrontEnd::advanceToWakeUp() {
+  if (!wakeAt_) return false;
+  now_ = *wakeAt_;
+  return true;
+}
+
+ReplaySession::ReplaySession(std::ostream& out)
+    : out_(out), game_(frontEnd_, [this] {
+        auto random = std::make_unique<RecordingRandom>();
+        random_ = random.get();
+        return random;
+      }()) {}
 
 void ReplaySession::execute(const Command& command) {
   switch (command.action) {
@@ -21,24 +32,19 @@ void ReplaySession::execute(const Command& command) {
     case Action::Tick: tickPeriods(command.periods); break;
     case Action::Run: runUntilStopped(); break;
     case Action::Place: game_.view().move(command.box, command.left, command.top); break;
-    case Action::Show:
-      writeStateJson(out_, game_.view().state(), game_.race(), std::nullopt);
-      break;
+    case Action::Show: out_ << game::stateJson(game_.view().state(), game_.race()) << '\n'; break;
   }
   out_.flush();
 }
 
 void ReplaySession::period() {
-  const std::optional<TickOutcome> outcome = game_.clockPeriod();
-  if (!outcome) return;
-  std::optional<float> draw;
-  if (*outcome == TickOutcome::Ran) draw = game_.lastDraw();
-  writeStateJson(out_, game_.view().state(), game_.race(), draw);
+  if (!frontEnd_.advanceToWakeUp() || game_.woke() == 0) return;
+  out_ << game::stateJson(game_.view().state(), game_.race(), random_->takeDrawn()) << '\n';
   out_.flush();
 }
 
+// Nothing inside a period can turn the clock back on, so idle periods can be skipped.
 void ReplaySession::tickPeriods(std::int64_t count) {
-  // Nothing inside a period can turn the clock back on, so idle periods can be skipped.
   for (std::int64_t i = 0; i < count && game_.view().clockEnabled(); ++i) period();
 }
 

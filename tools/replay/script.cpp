@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "game/state_json.h"
 #include "number_parsing.h"
 
 namespace vortalin::replay {
@@ -22,14 +23,6 @@ constexpr std::array keywords{
     Keyword{"stop", Action::Stop},   Keyword{"tick", Action::Tick}, Keyword{"run", Action::Run},
     Keyword{"place", Action::Place}, Keyword{"show", Action::Show},
 };
-
-struct BoxName {
-  std::string_view word;
-  Box box;
-};
-
-constexpr std::array boxNames{BoxName{"strip", Box::Strip}, BoxName{"player", Box::Player},
-                              BoxName{"rival0", Box::Rival0}, BoxName{"rival1", Box::Rival1}};
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -98,12 +91,12 @@ class LineParser {
   std::optional<std::string> parsePlace() {
     if (auto fault = expectWords(4, "needs a box, a left and a top: place BOX LEFT TOP"))
       return fault;
-    const auto name = std::find_if(boxNames.begin(), boxNames.end(),
-                                   [&](const BoxName& b) { return b.word == words_[1]; });
-    if (name == boxNames.end()) {
+    const auto& names = game::boxNames;
+    const auto name = std::find(names.begin(), names.end(), words_[1]);
+    if (name == names.end()) {
       return "unknown box " + quoted(words_[1]) + " (expected strip, player, rival0 or rival1)";
     }
-    command_.box = name->box;
+    command_.box = static_cast<Box>(name - names.begin());
     if (auto fault = parseCoordinate(words_[2], command_.left)) return fault;
     return parseCoordinate(words_[3], command_.top);
   }

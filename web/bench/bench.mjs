@@ -160,7 +160,8 @@ const served = (name) => `http://127.0.0.1:${server.address().port}/${name}`;
 const game = [];
 const bare = [];
 for (let round = 0; round < rounds; round += 1) {
-  game.push(await cpuOfCourse(pathToFileURL(pagePath).href, openPage, playCourse));
+  game.push(await cpuOfCourse(pathToFileURL(pagePath).href,
+    (browser, url) => openPage(browser, url, { traced: false }), playCourse));
   bare.push(await cpuOfCourse(pathToFileURL(barePath).href, openBare, runBare));
 }
 const times = async (url) => {

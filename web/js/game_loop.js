@@ -1,7 +1,7 @@
-// The game clock on the page. The periods that have fallen due run at the start of each
-// animation frame and before a click is handled; the page then draws once. Frames are asked
-// for only while something changes. In a hidden tab, where no frames come, a timer makes up
-// the periods.
+// The game clock on the page: it wakes the game, which runs the periods that have fallen due,
+// at the start of each animation frame; the page then draws once. The game runs them before
+// a click too. Frames are asked for only while something changes. In a hidden tab, where no
+// frames come, a timer wakes the game.
 export class GameLoop {
   constructor(game, show, periodMs) {
     this.game = game;
@@ -13,12 +13,10 @@ export class GameLoop {
   }
 
   runDue(hidden) {
-    const due = this.game.takeDue(performance.now(), hidden ? 1 : 0);
-    if (due > 0) this.game.runPeriods(due);
+    this.game.woke(performance.now(), hidden ? 1 : 0);
   }
 
   click(controlId) {
-    this.runDue(document.hidden);
     this.game.click(controlId, performance.now());
     this.requestFrame();
   }

@@ -1,6 +1,11 @@
 // Builds the page from the game's layout and wires the controls to the game.
+import { CourseView, loadPictures } from './course_view.js';
+import { GameLoop } from './game_loop.js';
+import { Notice } from './notice.js';
+import { loadGame } from './wasm_game.js';
+import { applyLayout, buildWindow } from './window_builder.js';
+
 const ratio = () => window.devicePixelRatio || 1;
-const dotsPerInch = () => Math.round(96 * ratio());
 
 async function start() {
   // The fonts and pictures are decoded while the wasm starts; the window is built once all
@@ -8,6 +13,7 @@ async function start() {
   const fonts = Promise.allSettled([...document.fonts].map((face) => face.load()));
   const pictureUrls = JSON.parse(document.getElementById('pictures').textContent);
   const [pictures, game] = await Promise.all([loadPictures(pictureUrls), loadGame(), fonts]);
+  const dotsPerInch = () => Math.round(game.designDotsPerInch * ratio());
   game.open(dotsPerInch());
   let layout = game.layout(dotsPerInch());
   document.title = layout.title;
@@ -32,7 +38,6 @@ async function start() {
     if (changes & Change.notice) notice.show(game.notice());
   };
   const loop = new GameLoop(game, show, layout.clockPeriodMs);
-  installTestHook(game, loop);
 
   for (const [id, element] of page.elements) {
     if (element instanceof HTMLButtonElement) {
@@ -59,4 +64,15 @@ async function start() {
   page.root.querySelector('button, input').focus();
 }
 
-start();
+// A page that cannot start says so in place of the window.
+function showStartupError(error) {
+  const root = document.getElementById('window');
+  const message = document.createElement('p');
+  message.className = 'startup-error';
+  message.setAttribute('role', 'alert');
+  message.textContent = `ゲームを開始できませんでした。\n${error?.message ?? error}`;
+  root.replaceChildren(message);
+  console.error(error);
+}
+
+start().catch(showStartupError);

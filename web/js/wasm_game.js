@@ -1,15 +1,15 @@
 // The game in WebAssembly, behind plain functions.
 export async function loadGame() {
-  // eslint-disable-next-line no-undef
-  const wasm = await createVortalin();
+  // The loader emscripten writes, a script of its own before this one.
+  const wasm = await globalThis.createVortalin();
   const fn = (name, returns, args = []) => wasm.cwrap(`vortalin_${name}`, returns, args);
   const layout = fn('layout', 'string', ['number']);
-  const state = fn('state', 'string');
   return {
+    designDotsPerInch: fn('design_dots_per_inch', 'number')(),
     open: fn('open', null, ['number']),
     layout: (dotsPerInch) => JSON.parse(layout(dotsPerInch)),
     setDotsPerInch: fn('set_dots_per_inch', null, ['number']),
-    takeDue: fn('take_due', 'number', ['number', 'number']),
+    woke: fn('woke', 'number', ['number', 'number']),
     runPeriods: fn('run_periods', 'number', ['number']),
     click: fn('click', 'number', ['string', 'number']),
     takeChanges: fn('take_changes', 'number'),
@@ -20,6 +20,5 @@ export async function loadGame() {
     displayText: fn('display_text', 'string', ['number']),
     typed: fn('typed', null, ['number', 'string']),
     notice: fn('notice', 'string'),
-    state: () => JSON.parse(state()),
   };
 }

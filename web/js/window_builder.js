@@ -78,7 +78,6 @@ function applyWindow(root, layout, ratio) {
     height: `${layout.height / ratio}px`,
   });
   const properties = {
-    '--face': palette.face,
     '--highlight': palette.highlight,
     '--light': palette.light,
     '--shadow': palette.shadow,

@@ -1,8 +1,8 @@
 // Debian's Chromium driven by puppeteer-core, and a static server on 127.0.0.1 only.
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { accessSync, constants, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { delimiter, dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -19,12 +19,25 @@ const throttlingOff = [
   '--disable-backgrounding-occluded-windows',
 ];
 
+/// Chromium from CHROMIUM, else the first `chromium` on PATH; throws naming what is missing.
+export function chromiumPath() {
+  if (process.env.CHROMIUM) return process.env.CHROMIUM;
+  for (const dir of (process.env.PATH || '').split(delimiter)) {
+    const candidate = join(dir, 'chromium');
+    try {
+      accessSync(candidate, constants.X_OK);
+      return candidate;
+    } catch {}
+  }
+  throw new Error('no chromium on PATH (Debian: apt-get install chromium, or set CHROMIUM)');
+}
+
 /// A browser with a fresh profile. `throttled` keeps the background throttling of hidden tabs
 /// that puppeteer turns off by default.
 export async function launchBrowser({ throttled = false } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'vortalin-chromium-'));
   const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
+    executablePath: chromiumPath(),
     args: [...flags, `--user-data-dir=${profile}`],
     ignoreDefaultArgs: throttled ? throttlingOff : [],
   });
@@ -53,9 +66,87 @@ export async function servePage() {
 
 export const fileUrl = () => pathToFileURL(pagePath).href;
 
-/// Opens the page at a device pixel ratio and waits until the window is built.
-export async function openPage(browser, url, { ratio = 1 } = {}) {
+/// The tests' own view into a page, put in before the page's scripts run, on the page's seam:
+/// the wasm loader's `createVortalin` and the functions the page makes with its `cwrap`. It
+/// notes every click and, after each call that ran clock ticks, how many ran and the race's
+/// state then; the page's loop runs as players get it. `window.vortalinTest` gives the trace,
+/// the state, and a way to run clock periods at once.
+function traceGame() {
+  const trace = [];
+  let loader;
+  let game;
+  const wrapped = async (...args) => {
+    const module = await loader(...args);
+    const { cwrap } = module;
+    const stateText = cwrap('vortalin_state', 'string');
+    const state = () => JSON.parse(stateText());
+    let distance = null;
+    const ticksSince = () => {
+      const now = state();
+      const ticks = now.distance - distance;
+      distance = now.distance;
+      return { ticks, state: now };
+    };
+    const noteTicks = () => {
+      if (distance === null) return;
+      const { ticks, state: now } = ticksSince();
+      if (ticks > 0) trace.push({ ticks, state: now });
+    };
+    module.cwrap = (name, returns, types) => {
+      const call = cwrap(name, returns, types);
+      if (name === 'vortalin_open') {
+        return (...values) => {
+          call(...values);
+          distance = state().distance;
+        };
+      }
+      if (name === 'vortalin_click') {
+        return (control, ...rest) => {
+          noteTicks();
+          const handled = call(control, ...rest);
+          const { ticks } = ticksSince();
+          if (ticks > 0) trace.push({ ticks });
+          trace.push({ click: control, handled: handled === 1 });
+          return handled;
+        };
+      }
+      return (...values) => {
+        const result = call(...values);
+        noteTicks();
+        return result;
+      };
+    };
+    game = { state, runPeriods: module.cwrap('vortalin_run_periods', 'number', ['number']) };
+    return module;
+  };
+  Object.defineProperty(window, 'createVortalin', {
+    configurable: true,
+    get: () => loader && wrapped,
+    set: (value) => { loader = value; },
+  });
+  window.vortalinTest = Object.freeze({
+    state: () => game.state(),
+    trace: () => trace.slice(),
+    runPeriods: (count) => game.runPeriods(count),
+  });
+}
+
+/// Opens the page at a device pixel ratio, with the tests' view put in unless `traced` is
+/// false, and waits until the window is built. `page.problems` collects the page's console
+/// errors, uncaught errors and Content-Security-Policy violations.
+export async function openPage(browser, url, { ratio = 1, traced = true } = {}) {
   const page = await browser.newPage();
+  page.problems = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') page.problems.push(message.text());
+  });
+  page.on('pageerror', (error) => page.problems.push(String(error)));
+  if (traced) await page.evaluateOnNewDocument(traceGame);
+  await page.evaluateOnNewDocument(() => {
+    document.addEventListener('securitypolicyviolation', (event) => {
+      console.error(`CSP violation: ${event.violatedDirective} ${event.blockedURI}`);
+    });
+  });
   await page.setViewport({ width: 400, height: 420, deviceScaleFactor: ratio });
   await page.goto(url);
   await page.waitForSelector('#Command1');

@@ -17,7 +17,7 @@ const state = (page) => page.evaluate(() => window.vortalinTest.state());
 
 test('Tab visits the controls in the table\'s order, starting at START, and Shift+Tab goes back',
   async () => {
-    const page = await openPage(browser, `${fileUrl()}?test`);
+    const page = await openPage(browser, fileUrl());
     const order = tabOrder();
     const visited = [await focused(page)];
     for (let i = 1; i < order.length; i += 1) {
@@ -32,7 +32,7 @@ test('Tab visits the controls in the table\'s order, starting at START, and Shif
   });
 
 test('Space and Enter click the focused button; arrow keys do nothing', async () => {
-  const page = await openPage(browser, `${fileUrl()}?test`);
+  const page = await openPage(browser, fileUrl());
   await page.keyboard.press('Space');
   assert.equal((await state(page)).clock, true, 'Space on START starts the race');
   await page.focus('#Command4');
@@ -52,7 +52,7 @@ test('Space and Enter click the focused button; arrow keys do nothing', async ()
 
 test('a full distance counter stops the race and shows the notice until it is closed',
   async () => {
-    const page = await openPage(browser, `${fileUrl()}?test`);
+    const page = await openPage(browser, fileUrl());
     const noticeOpen = () => page.evaluate(() => document.getElementById('notice').open);
     let courses = 0;
     while (!(await noticeOpen()) && courses < 30) {
@@ -75,4 +75,5 @@ test('a full distance counter stops the race and shows the notice until it is cl
     assert.equal(await noticeOpen(), false);
     await page.click('#Command1');
     assert.equal((await state(page)).clock, true, 'START works again once it is closed');
+    assert.deepEqual(page.problems, [], 'no console error or policy violation');
   });

@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage, servePage } from './browser.js';
-import { formControls, twipsToPixels } from './table.js';
+import { dotsPerInchAt, formControls, manifest, twipsToPixels } from './table.js';
 
 let browser;
 let server;
@@ -16,8 +16,8 @@ after(async () => {
   await server?.close();
 });
 
-const onWindow = formControls().filter((control) => control.container === 'Form1'
-  && control.kind !== 'Timer');
+const onWindow = formControls().filter((control) => control.container === manifest.window
+  && control.kind !== 'timer');
 
 // Every control's place in device pixels, and what each shows.
 function readBack(page) {
@@ -56,7 +56,7 @@ function readBack(page) {
 
 for (const ratio of [1, 1.5, 2]) {
   test(`the window at device pixel ratio ${ratio} is laid out as the table says`, async () => {
-    const dotsPerInch = Math.round(96 * ratio);
+    const dotsPerInch = dotsPerInchAt(ratio);
     const px = (twips) => twipsToPixels(twips, dotsPerInch);
     for (const url of [fileUrl(), server.url]) {
       const page = await openPage(browser, url, { ratio });
@@ -90,10 +90,45 @@ for (const ratio of [1, 1.5, 2]) {
         ['スタート', '左へ', '右へ', 'ストップ', 'エネルギー', '距離']);
       assert.deepEqual(['Command1', 'Command2', 'Command3', 'Command4', 'Label3'].map(
         (id) => shown.controls[id].text), ['START', '←', '→', 'STOP', 'MORVANTE ver 1.0']);
+      assert.deepEqual(page.problems, [], `console errors or CSP violations from ${url}`);
       await page.close();
     }
   });
 }
+
+test('the page declares its version and licences, and loads nothing from the network', async () => {
+  const page = await openPage(browser, server.url);
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
+  await page.click('#Command1');
+  await page.evaluate(() => window.vortalinTest.runPeriods(100));
+  const declared = await page.evaluate(() => ({
+    version: document.querySelector('meta[name=version]').content,
+    policy: document.querySelector('meta[http-equiv=Content-Security-Policy]').content,
+    licences: [...document.querySelectorAll('script[type="text/plain"]')].map(
+      (element) => [element.dataset.file, element.textContent.includes('MIT')]),
+  }));
+  assert.match(declared.version, /^\d+\.\d+\.\d+$/);
+  assert.match(declared.policy, /default-src 'none'/);
+  assert.deepEqual(declared.licences, [['LICENSE', true], ['THIRD-PARTY-NOTICES.txt', true]]);
+  assert.deepEqual(requests.filter((address) => !address.startsWith('data:')), []);
+  assert.deepEqual(page.problems, []);
+});
+
+test('a page whose game cannot start says so in place of the window', async () => {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    WebAssembly.Instance = function refuse() { throw new Error('no WebAssembly here'); };
+  });
+  await page.goto(fileUrl());
+  await page.waitForSelector('#window .startup-error');
+  const shown = await page.evaluate(() => ({
+    children: document.getElementById('window').children.length,
+    text: document.querySelector('#window .startup-error').textContent,
+  }));
+  assert.equal(shown.children, 1);
+  assert.match(shown.text, /no WebAssembly here/);
+});
 
 // Ink a caption leaves outside its control, found by drawing the window with and without
 // the captions and with nothing clipped.
@@ -104,7 +139,9 @@ async function inkOutsideControls(page) {
     return { x: rect.left, y: rect.top, width: rect.width, height: rect.height };
   });
   const withCaptions = await page.screenshot({ clip, encoding: 'base64' });
-  await page.addStyleTag({ content: '#window > * { color: transparent !important; }' });
+  await page.evaluate(() => {
+    for (const element of document.querySelectorAll('#window > *')) element.style.color = 'transparent';
+  });
   const without = await page.screenshot({ clip, encoding: 'base64' });
   return page.evaluate(async (a, b) => {
     const pixels = async (data) => {
@@ -157,7 +194,7 @@ for (const ratio of [1, 1.5, 2]) {
 
 test('the course is redrawn at device pixels when the page moves to a screen of another ratio',
   async () => {
-    const page = await openPage(browser, `${fileUrl()}?test`, { ratio: 1 });
+    const page = await openPage(browser, fileUrl(), { ratio: 1 });
     await page.click('#Command1');
     await page.evaluate(() => window.vortalinTest.runPeriods(300));
     // A new size too: Chromium's emulation reports a new ratio only with one.

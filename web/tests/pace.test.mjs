@@ -34,7 +34,7 @@ function assertPace(seconds) {
 }
 
 test('a course ends by itself after 15.22 s, and again after the tab was hidden for 4 s', async () => {
-  const page = await openPage(browser, `${server.url}?test`);
+  const page = await openPage(browser, server.url);
   const visible = await courseLength(page);
   console.log(`course: ${visible.toFixed(3)} s`);
   assertPace(visible);
@@ -70,7 +70,7 @@ function framesAskedFor(page) {
 }
 
 test('the page asks for frames while the race runs, and for none once it has ended', async () => {
-  const page = await openPage(browser, `${server.url}?test`);
+  const page = await openPage(browser, server.url);
   await page.click('#Command1');
   assert.ok(await framesAskedFor(page) > 10);
   await page.click('#Command4');

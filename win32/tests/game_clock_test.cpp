@@ -7,23 +7,24 @@ namespace {
 
 class GameClockTest : public ::testing::TestWithParam<GameClock::Timer> {};
 
-// Both timers wake the message loop for each period while the clock runs, and not after.
-TEST_P(GameClockTest, SignalsWhileRunningAndFallsSilentWhenStopped) {
-  GameClock clock(10, GetParam());
+// Both timers wake the message loop at each deadline asked for, not before, and not after
+// the wake-up is cancelled.
+TEST_P(GameClockTest, SignalsAtEachDeadlineAndFallsSilentWhenStopped) {
+  GameClock clock(game::steadyNow, GetParam());
   if (GetParam() == GameClock::Timer::Ordinary) {
     EXPECT_FALSE(clock.highResolution());
   }
-  EXPECT_EQ(clock.takeDuePeriods(), 0);
-  clock.start();
-  int periods = 0;
   for (int wakeUp = 0; wakeUp < 5; ++wakeUp) {
+    const game::Time deadline = clock.now() + std::chrono::milliseconds(10);
+    clock.wakeAt(deadline);
     ASSERT_EQ(WaitForSingleObject(clock.waitHandle(), 1000), WAIT_OBJECT_0);
-    periods += clock.takeDuePeriods();
+    EXPECT_GE(clock.now(), deadline - std::chrono::milliseconds(1));
   }
-  EXPECT_GE(periods, 4);  // a wake-up may come a moment early and count none
-  clock.stop();
+  clock.wakeAt(clock.now() + std::chrono::milliseconds(10));
+  clock.stopWaking();
+  EXPECT_FALSE(clock.running());
   EXPECT_EQ(WaitForSingleObject(clock.waitHandle(), 50), static_cast<DWORD>(WAIT_TIMEOUT));
-  EXPECT_EQ(clock.takeDuePeriods(), 0);
+  EXPECT_FALSE(clock.failure().has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Timers, GameClockTest,

@@ -114,7 +114,7 @@ CaptionInk captionInk(HWND button, COLORREF face) {
 
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() {
+  explicit WindowTest(game::Now now = game::steadyNow) : window(GetModuleHandleW(nullptr), now) {
     window.show(SW_SHOWNORMAL);
     pump(window);
   }
@@ -132,7 +132,7 @@ class WindowTest : public ::testing::Test {
     return GetPixel(dc.get(), 1, 1);
   }
 
-  MainWindow window{GetModuleHandleW(nullptr)};
+  MainWindow window;
 };
 
 // Parameter: a density the window is told it has moved to, or 0 to keep the one it opened at.
@@ -307,8 +307,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, WindowKeys,
                                            KeyCase{"Letter", 'A', false, "Command1"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The window's clock keeps a time that never moves: only the test runs periods.
 class WindowCourse : public WindowTest {
  protected:
+  WindowCourse() : WindowTest([] { return game::Time{}; }) {}
+
   void press(std::string_view button) {
     click(button);
     reference.execute(*game::commandOfControl(button));
@@ -340,13 +343,15 @@ class WindowCourse : public WindowTest {
   /// The core on its own: the same controller over a front-end that shows nothing.
   struct NoFrontEnd final : game::FrontEnd {
     void moveBox(Box, game::PixelPoint) override {}
-    void setClockRunning(bool) override {}
+    game::Time now() const override { return {}; }
+    void wakeAt(game::Time) override {}
+    void stopWaking() override {}
     void setWindowColour(Colour) override {}
     std::string displayText(game::Display display) const override {
-      return texts[static_cast<int>(display)];
+      return texts[game::displayIndex(display)];
     }
     void setDisplayText(game::Display display, std::string_view text) override {
-      texts[static_cast<int>(display)].assign(text);
+      texts[game::displayIndex(display)].assign(text);
     }
     void showNotice(std::string_view) override {}
     std::string texts[2]{"1000", "0"};

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-namespace vortalin::web {
+namespace vortalin::game {
 
 /// Builds one JSON text by appending members; the caller opens and closes objects and arrays.
 class JsonWriter {
@@ -14,9 +15,15 @@ class JsonWriter {
   JsonWriter& value(std::string_view text);
   JsonWriter& value(const char* text) { return value(std::string_view(text)); }
   JsonWriter& value(double number);
+  /// The shortest decimal that reads back as the same single.
+  JsonWriter& value(float number);
   JsonWriter& value(int number) { return value(static_cast<long long>(number)); }
   JsonWriter& value(long long number);
   JsonWriter& value(bool flag);
+  template <class T>
+  JsonWriter& value(const std::optional<T>& v) {
+    return v ? value(*v) : null();
+  }
   JsonWriter& null();
   template <class T>
   JsonWriter& member(std::string_view name, const T& v) {
@@ -31,4 +38,4 @@ class JsonWriter {
   bool first_ = true;
 };
 
-}  // namespace vortalin::web
+}  // namespace vortalin::game
