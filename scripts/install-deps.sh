@@ -30,6 +30,8 @@ test=(
   fonts-ipaexfont-gothic
   clang libclang-rt-14-dev
   stress-ng openbox
+  # scripts/release.sh: the 32-bit Windows build, and the checks of the .deb and the exe
+  lintian devscripts python3-pefile g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
 )
 # The Windows program: the MinGW-w64 cross compilers, GoogleTest's source to build for
 # Windows, 64-bit Wine to run the tests on Xvfb driven by xdotool, pefile to read the 32-bit

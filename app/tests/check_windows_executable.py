@@ -1,10 +1,11 @@
 #!/usr/bin/python3
-"""Reads the Windows program back from its file: machine, subsystem, imports, version record
-and icon.
+"""Reads the Windows program back from its file: machine, subsystem, imports, hardening,
+version record and icon.
 
-Usage: check_windows_executable.py EXE MACHINE CAR_GIF   (MACHINE: i386 or amd64)
+Usage: check_windows_executable.py EXE MACHINE CAR_GIF OBJDUMP   (MACHINE: i386 or amd64)
 Prints what it read, then one line per check; exits 1 if any check fails.
 """
+import re
 import struct
 import subprocess
 import sys
@@ -26,6 +27,12 @@ EXPECTED_STRINGS = {
     "OriginalFilename": "vortalin.exe",
 }
 ICON_WIDTH, ICON_HEIGHT = 30, 50
+# The message of the stack-smashing handler (libssp's __stack_chk_fail); the handler's code
+# starts a few bytes before the instruction that loads it.
+STACK_SMASHING = b"*** stack smashing detected ***"
+HANDLER_PROLOGUE_BYTES = 16
+# Beside libssp's own local stub, the program's functions check their cookie: dozens do.
+MIN_COOKIE_CHECKS = 10
 
 failures = []
 passes = []
@@ -57,6 +64,63 @@ def check_program(pe, machine):
     imports = sorted(entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT)
     print("imports:", ", ".join(imports))
     check("imports only Windows' own DLLs", set(imports) <= SYSTEM_DLLS)
+
+
+def cookie_checks(pe, objdump, path):
+    """How many calls go to the stack-smashing handler, found by the message it loads."""
+    image = pe.get_memory_mapped_image()
+    offset = image.find(STACK_SMASHING)
+    if offset < 0:
+        return 0
+    message = f"{pe.OPTIONAL_HEADER.ImageBase + offset:#x}"
+    listing = subprocess.run([objdump, "-d", "--no-show-raw-insn", path], check=True,
+                             capture_output=True, text=True).stdout
+    instruction = re.compile(r"^\s*([0-9a-f]+):\s+(\S+)\s*(.*)$")
+    handler, calls = None, []
+    for line in listing.splitlines():
+        match = instruction.match(line)
+        if not match:
+            continue
+        address, mnemonic, operands = match.groups()
+        if handler is None and re.search(rf"\b{message}\b", operands):
+            handler = int(address, 16)
+        if mnemonic.startswith("call"):
+            target = re.match(r"(?:0x)?([0-9a-f]+)\b", operands)
+            if target:
+                calls.append(int(target.group(1), 16))
+    if handler is None:
+        return 0
+    return sum(1 for target in calls if handler - HANDLER_PROLOGUE_BYTES <= target < handler)
+
+
+def check_hardening(pe, machine, objdump, path):
+    header = pe.OPTIONAL_HEADER
+    flags = [name[len("IMAGE_DLLCHARACTERISTICS_"):] for name, value in vars(header).items()
+             if name.startswith("IMAGE_DLLCHARACTERISTICS_") and value]
+    print("DLL characteristics:", f"{header.DllCharacteristics:#06x}", " ".join(flags))
+    check("address-space randomisation (DYNAMIC_BASE) with relocations",
+          header.IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE and hasattr(pe, "DIRECTORY_ENTRY_BASERELOC"))
+    check("no-execute data (NX_COMPAT)", header.IMAGE_DLLCHARACTERISTICS_NX_COMPAT)
+    check("terminal-server aware", header.IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE)
+    if machine == "amd64":
+        check("high-entropy randomisation (HIGH_ENTROPY_VA)",
+              header.IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA)
+    resource_time = pe.DIRECTORY_ENTRY_RESOURCE.struct.TimeDateStamp
+    print(f"time stamps: file {pe.FILE_HEADER.TimeDateStamp}, resources {resource_time}, "
+          f"debug directory: {'yes' if hasattr(pe, 'DIRECTORY_ENTRY_DEBUG') else 'none'}")
+    check("no link time in the file",
+          pe.FILE_HEADER.TimeDateStamp == 0 and resource_time == 0
+          and not hasattr(pe, "DIRECTORY_ENTRY_DEBUG"))
+    print(f"checksum: {header.CheckSum:#x}, computed {pe.generate_checksum():#x}")
+    check("checksum set and right", header.CheckSum != 0 and header.CheckSum == pe.generate_checksum())
+    calls = cookie_checks(pe, objdump, path)
+    print(f"calls to the stack-smashing handler: {calls}")
+    check(f"stack cookies checked (at least {MIN_COOKIE_CHECKS} calls to the handler)",
+          calls >= MIN_COOKIE_CHECKS)
+    advapi = next((entry for entry in pe.DIRECTORY_ENTRY_IMPORT
+                   if entry.dll.decode().lower() == "advapi32.dll"), None)
+    seeding = {imp.name.decode() for imp in advapi.imports if imp.name} if advapi else set()
+    check("the cookie seeded from CryptGenRandom", "CryptGenRandom" in seeding)
 
 
 def check_version(pe):
@@ -135,13 +199,15 @@ def check_icon(pe, car_gif):
 
 
 def main():
-    if len(sys.argv) != 4 or sys.argv[2] not in MACHINES:
+    if len(sys.argv) != 5 or sys.argv[2] not in MACHINES:
         print(__doc__, file=sys.stderr)
         return 2
-    pe = pefile.PE(sys.argv[1])
-    check_program(pe, sys.argv[2])
+    path, machine, car_gif, objdump = sys.argv[1:]
+    pe = pefile.PE(path)
+    check_program(pe, machine)
+    check_hardening(pe, machine, objdump, path)
     check_version(pe)
-    check_icon(pe, sys.argv[3])
+    check_icon(pe, car_gif)
     print(f"{len(passes)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
