@@ -5,6 +5,7 @@
 
 #include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/keys_and_focus.h"
 #include "form/window_order.h"
 
 namespace vortalin::form {
@@ -94,6 +95,20 @@ TEST(WindowOrder, KeepsTheStackingWhereControlsOverlapAndTheTabOrder) {
 
 TEST(FormTable, HomePageIsAnAddress) {
   EXPECT_TRUE(control("Label4").caption.starts_with("https://"));
+}
+
+// A window that moved the focus by the table's row order, or stopped at either end, would
+// leave a player with only arrow keys unable to reach every button.
+TEST(KeysAndFocus, ArrowKeysWalkTheTabOrderRoundInBothDirections) {
+  const int count = static_cast<int>(tabOrder.size());
+  for (int i = 0; i < count; ++i) {
+    EXPECT_EQ(rowAfterArrow(tabOrder[i], ArrowKey::Right), tabOrder[(i + 1) % count]);
+    EXPECT_EQ(rowAfterArrow(tabOrder[i], ArrowKey::Down), tabOrder[(i + 1) % count]);
+    EXPECT_EQ(rowAfterArrow(tabOrder[i], ArrowKey::Left), tabOrder[(i + count - 1) % count]);
+    EXPECT_EQ(rowAfterArrow(tabOrder[i], ArrowKey::Up), tabOrder[(i + count - 1) % count]);
+  }
+  EXPECT_EQ(caretAfterRewrite(2, 4), 2);
+  EXPECT_EQ(caretAfterRewrite(5, 3), 3);
 }
 
 }  // namespace
