@@ -21,6 +21,9 @@ namespace vortalin::form {
 ///   player put it, or at the end of the new text if that is shorter.
 enum class ArrowKey { Left, Up, Right, Down };
 
+/// Whether the arrow keys on a focused control of this kind move the focus.
+constexpr bool arrowKeysMoveFocus(ControlKind kind) { return kind == ControlKind::CommandButton; }
+
 /// +1 for the next control in tab order, -1 for the previous.
 constexpr int focusStep(ArrowKey key) {
   return key == ArrowKey::Right || key == ArrowKey::Down ? 1 : -1;

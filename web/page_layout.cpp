@@ -3,10 +3,12 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "form/classic_palette.h"
 #include "form/design_state.h"
 #include "form/frames_and_tab_order.h"
+#include "form/keys_and_focus.h"
 #include "form/pictures.h"
 #include "form/stand_in_fonts.h"
 #include "form/twips.h"
@@ -80,6 +82,23 @@ int tabPosition(int row) {
   return -1;
 }
 
+// For a control whose arrow keys move the focus: the control each arrow key moves it to.
+void writeArrowKeys(JsonWriter& json, int row) {
+  json.key("arrowKeys").open('{');
+  if (form::arrowKeysMoveFocus(form::formTable[row].kind)) {
+    static constexpr std::pair<const char*, form::ArrowKey> keys[] = {
+        {"ArrowLeft", form::ArrowKey::Left},
+        {"ArrowUp", form::ArrowKey::Up},
+        {"ArrowRight", form::ArrowKey::Right},
+        {"ArrowDown", form::ArrowKey::Down},
+    };
+    for (const auto& [name, key] : keys) {
+      json.member(name, controlId(form::formTable[form::rowAfterArrow(row, key)]));
+    }
+  }
+  json.close('}');
+}
+
 void writeRect(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
   const form::PixelRect rect = form::pixelRect(record, dotsPerInch);
   json.member("left", rect.left).member("top", rect.top);
@@ -99,6 +118,7 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
   json.member("align", alignName(record)).member("border", borderName(record.border));
   json.member("borderPx", scaled(form::frameWidthPixels(record), dotsPerInch));
   json.member("wordWrap", record.wordWrap).member("tabPosition", tabPosition(row));
+  writeArrowKeys(json, row);
   json.member("accessibleName", record.accessibleName);
   json.member("picture", form::pictureFile(record.picture));
   const form::PixelSize picture = form::pictureSize(record.picture);

@@ -48,6 +48,8 @@ async function start() {
     input.addEventListener('input', () => game.typed(which, input.value));
   });
 
+  followFocusPolicy(page, layout);
+
   // A screen of another density: the same layout in its device pixels.
   const watchRatio = () => {
     matchMedia(`(resolution: ${ratio()}dppx)`).addEventListener('change', () => {
@@ -62,6 +64,23 @@ async function start() {
   watchRatio();
   show();
   page.root.querySelector('button, input').focus();
+}
+
+// The focus moves as the layout says: an arrow key on a focused button goes to the control
+// the layout names for it, and a press on what takes no focus leaves the focus (and selects
+// nothing).
+function followFocusPolicy(page, layout) {
+  const arrowKeys = new Map(layout.controls.map((control) => [control.id, control.arrowKeys]));
+  page.root.addEventListener('keydown', (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    const target = arrowKeys.get(event.target.id)?.[event.key];
+    if (!target) return;
+    event.preventDefault();
+    page.elements.get(target).focus();
+  });
+  page.root.addEventListener('mousedown', (event) => {
+    if (!event.target.matches('button, input')) event.preventDefault();
+  });
 }
 
 // A page that cannot start says so in place of the window.

@@ -1,10 +1,11 @@
 // The keyboard reaches the game only through the focus: Tab in the table's order, Space and
-// Enter click the focused button, arrow keys do nothing. The full distance counter's notice
-// holds the page until it is closed.
+// Enter click the focused button, arrow keys on a button walk the tab order round, and a
+// press on what takes no focus leaves it in place. The full distance counter's notice holds
+// the page until it is closed.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage } from './browser.js';
-import { tabOrder } from './table.js';
+import { formControls, tabOrder } from './table.js';
 
 let browser;
 before(async () => {
@@ -31,24 +32,58 @@ test('Tab visits the controls in the table\'s order, starting at START, and Shif
     assert.equal(await focused(page), order.at(-2));
   });
 
-test('Space and Enter click the focused button; arrow keys do nothing', async () => {
-  const page = await openPage(browser, fileUrl());
-  await page.keyboard.press('Space');
-  assert.equal((await state(page)).clock, true, 'Space on START starts the race');
-  await page.focus('#Command4');
-  await page.keyboard.press('Enter');
-  const stopped = await state(page);
-  assert.equal(stopped.clock, false, 'Enter on STOP stops it');
-  for (const id of ['Command1', 'Command2', 'Command3', 'Command4']) {
-    await page.focus(`#${id}`);
-    for (const key of ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown']) {
-      await page.keyboard.press(key);
+test('Space and Enter click the focused button; arrow keys on a button walk the tab order',
+  async () => {
+    const page = await openPage(browser, fileUrl());
+    await page.keyboard.press('Space');
+    assert.equal((await state(page)).clock, true, 'Space on START starts the race');
+    await page.focus('#Command4');
+    await page.keyboard.press('Enter');
+    const stopped = await state(page);
+    assert.equal(stopped.clock, false, 'Enter on STOP stops it');
+    const order = tabOrder();
+    const kindOf = new Map(formControls().map((control) => [control.id, control.kind]));
+    for (const [at, id] of order.entries()) {
+      const step = (by) => order[(at + by + order.length) % order.length];
+      const buttonStep = (by) => (kindOf.get(id) === 'button' ? step(by) : id);
+      for (const [key, expected] of [['ArrowRight', buttonStep(1)], ['ArrowDown', buttonStep(1)],
+        ['ArrowLeft', buttonStep(-1)], ['ArrowUp', buttonStep(-1)]]) {
+        await page.focus(`#${id}`);
+        await page.keyboard.press(key);
+        assert.equal(await focused(page), expected, `${key} on ${id}`);
+      }
     }
-    assert.equal(await focused(page), id);
-  }
-  await page.evaluate(() => new Promise((done) => setTimeout(done, 100)));
-  assert.deepEqual(await state(page), stopped);
-});
+    await page.evaluate(() => new Promise((done) => setTimeout(done, 100)));
+    assert.deepEqual(await state(page), stopped, 'no arrow key clicked anything');
+  });
+
+test('a click on the road, a label or the background keeps the focus and selects no caption',
+  async () => {
+    const page = await openPage(browser, fileUrl());
+    const centre = (selector) => page.$eval(selector, (element) => {
+      const box = element.getBoundingClientRect();
+      return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    });
+    const labels = formControls().filter((control) => control.kind === 'label');
+    const places = [await centre('canvas'), ...await Promise.all(
+      labels.map((label) => centre(`[id="${label.id}"]`)))];
+    places.push(await page.$eval('#window', (element) => ({
+      x: element.offsetWidth - 2, y: element.offsetHeight - 2 })));
+    await page.focus('#Command4');
+    for (const { x, y } of places) {
+      await page.mouse.click(x, y, { clickCount: 2 });
+      await page.mouse.move(x, y);
+      await page.mouse.down();
+      await page.mouse.move(2, 2, { steps: 4 });
+      await page.mouse.up();
+      assert.equal(await focused(page), 'Command4', `after a click at ${x}, ${y}`);
+    }
+    const start = await centre('#Command1');
+    await page.mouse.click(start.x, start.y, { clickCount: 2 });
+    assert.equal(await page.evaluate(() => String(getSelection())), '', 'no caption selected');
+    await page.keyboard.press('Space');
+    assert.equal((await state(page)).clock, true, 'Space still reaches the focused button');
+  });
 
 test('a full distance counter stops the race and shows the notice until it is closed',
   async () => {
