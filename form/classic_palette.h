@@ -16,6 +16,8 @@ struct ClassicPalette {
   Rgb buttonText{0, 0, 0};
   Rgb windowBackground{255, 255, 255};
   Rgb windowText{0, 0, 0};
+  Rgb activeCaption{0, 0, 128};
+  Rgb captionText{255, 255, 255};
 };
 
 inline constexpr ClassicPalette classicPalette{};

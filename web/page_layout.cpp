@@ -15,6 +15,7 @@
 #include "form/window_order.h"
 #include "game/controller.h"
 #include "game/json_writer.h"
+#include "vortalin/identity.h"
 #include "web_front_end.h"
 
 namespace vortalin::web {
@@ -143,6 +144,9 @@ void writePalette(JsonWriter& json) {
   json.member("light", cssColour(form::classicPalette.buttonLight));
   json.member("shadow", cssColour(form::classicPalette.buttonShadow));
   json.member("darkShadow", cssColour(form::classicPalette.buttonDarkShadow));
+  json.member("face", cssColour(form::classicPalette.buttonFace));
+  json.member("caption", cssColour(form::classicPalette.activeCaption));
+  json.member("captionText", cssColour(form::classicPalette.captionText));
   json.close('}');
 }
 
@@ -193,6 +197,7 @@ std::string pageLayoutJson(int dotsPerInch) {
   JsonWriter json;
   json.open('{');
   json.member("window", window.name).member("title", window.caption);
+  json.member("programName", identity::name);
   json.member("width", form::twipsToPixels(window.width, dotsPerInch));
   json.member("height", form::twipsToPixels(window.height, dotsPerInch));
   json.member(

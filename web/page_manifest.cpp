@@ -15,6 +15,7 @@
 #include "form/window_order.h"
 #include "game/json_writer.h"
 #include "page_layout.h"
+#include "vortalin/identity.h"
 
 namespace {
 
@@ -62,6 +63,8 @@ void writePalette(game::JsonWriter& json) {
   json.member("buttonText", web::cssColour(palette.buttonText));
   json.member("windowBackground", web::cssColour(palette.windowBackground));
   json.member("windowText", web::cssColour(palette.windowText));
+  json.member("activeCaption", web::cssColour(palette.activeCaption));
+  json.member("captionText", web::cssColour(palette.captionText));
   json.close('}');
 }
 
@@ -87,6 +90,7 @@ void writeIds(game::JsonWriter& json, std::string_view name, const Rows& rows) {
 std::string manifest() {
   game::JsonWriter json;
   json.open('{');
+  json.member("programName", identity::name);
   json.member("designDotsPerInch", form::designDotsPerInch);
   json.member("twipsPerInch", form::twipsPerInch);
   json.member("window", form::windowControl);

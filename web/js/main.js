@@ -20,8 +20,11 @@ async function start() {
   const page = buildWindow(document.getElementById('window'), layout, ratio());
   const course = new CourseView(page.canvas, pictures);
   course.setLayout(layout);
-  const notice = new Notice(document.getElementById('notice'),
-    document.getElementById('notice-text'));
+  const notice = new Notice(document.getElementById('notice'), {
+    title: document.getElementById('notice-title'),
+    text: document.getElementById('notice-text'),
+    window: page.root,
+  }, layout.programName);
   const placeOf = (box) => ({ x: game.boxX(box), y: game.boxY(box) });
 
   const show = () => {

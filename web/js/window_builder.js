@@ -82,9 +82,14 @@ function applyWindow(root, layout, ratio) {
     '--light': palette.light,
     '--shadow': palette.shadow,
     '--dark-shadow': palette.darkShadow,
+    '--face': palette.face,
+    '--caption': palette.caption,
+    '--caption-text': palette.captionText,
     '--line': bevelLine(ratio),
   };
-  for (const [name, value] of Object.entries(properties)) root.style.setProperty(name, value);
+  // On the whole document, so that the notice, outside the window, has them too.
+  const { style } = root.ownerDocument.documentElement;
+  for (const [name, value] of Object.entries(properties)) style.setProperty(name, value);
 }
 
 /// Builds the window's controls in window order: the front control last in the page, so it is

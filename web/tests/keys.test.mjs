@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage } from './browser.js';
-import { formControls, tabOrder } from './table.js';
+import { formControls, manifest, tabOrder } from './table.js';
 
 let browser;
 before(async () => {
@@ -103,6 +103,33 @@ test('a full distance counter stops the race and shows the notice until it is cl
     assert.equal(await page.evaluate(() => document.getElementById('notice-text').textContent),
       '距離カウンターが上限に達しました。これ以上レースを続けられません。');
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+    const look = await page.evaluate(() => {
+      const box = (id) => {
+        const { left, top, right, bottom } = document.getElementById(id).getBoundingClientRect();
+        return { left, top, right, bottom };
+      };
+      return {
+        title: document.getElementById('notice-title').textContent,
+        name: document.getElementById('notice').getAttribute('aria-labelledby'),
+        notice: box('notice'),
+        window: box('window'),
+        mark: box('notice-mark'),
+        text: box('notice-text'),
+        screen: { right: innerWidth, bottom: innerHeight },
+      };
+    });
+    assert.equal(look.title, manifest.programName, 'titled with the program\'s name');
+    assert.equal(look.name, 'notice-title', 'named by its title');
+    assert.ok(look.mark.right > look.mark.left && look.mark.right <= look.text.left,
+      'an information mark before the message');
+    const centre = (box, from, to) => (box[from] + box[to]) / 2;
+    assert.ok(Math.abs(centre(look.notice, 'top', 'bottom')
+      - centre(look.window, 'top', 'bottom')) <= 1, 'centred on the window');
+    assert.ok(Math.abs(centre(look.notice, 'left', 'right')
+      - centre(look.window, 'left', 'right')) <= 1 || look.notice.left === 0,
+      'centred on the window, or at the screen\'s edge when wider');
+    assert.ok(look.notice.left >= 0 && look.notice.right <= look.screen.right
+      && look.notice.bottom <= look.screen.bottom, 'on the screen');
     await page.mouse.click(60, 260);
     await page.keyboard.press('Space');
     assert.deepEqual(await state(page), atNotice, 'the window takes no input while it shows');
