@@ -82,7 +82,7 @@ function followFocusPolicy(page, layout) {
     page.elements.get(target).focus();
   });
   page.root.addEventListener('mousedown', (event) => {
-    if (!event.target.matches('button, input')) event.preventDefault();
+    if (!event.target.closest('button, input')) event.preventDefault();
   });
 }
 

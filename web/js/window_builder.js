@@ -21,11 +21,33 @@ function cssFamilies(families) {
   return families.map((face) => (face === 'sans-serif' ? face : `"${face}"`)).join(', ');
 }
 
+function captionSpan(caption) {
+  const span = document.createElement('span');
+  span.textContent = caption;
+  return span;
+}
+
+// How far a button's caption moves from where the line centres it so that its ink is centred,
+// in CSS pixels rounded to device pixels: a face's line can lie far from its glyphs (the
+// arrows' by a sixteenth of an em), which would set them low enough for the bevel to cut.
+function inkShift(control, ratio) {
+  const context = new OffscreenCanvas(1, 1).getContext('2d');
+  const { font } = control;
+  context.font = `${font.weight} ${font.px / ratio}px ${cssFamilies(font.families)}`;
+  const m = context.measureText(control.caption);
+  const x = (m.width - (m.actualBoundingBoxRight - m.actualBoundingBoxLeft)) / 2;
+  const y = (m.actualBoundingBoxAscent - m.actualBoundingBoxDescent) / 2
+    - (m.fontBoundingBoxAscent - m.fontBoundingBoxDescent) / 2;
+  const device = (css) => Math.round(css * ratio) / ratio;
+  return `translate(${device(x)}px, ${device(y)}px)`;
+}
+
 function makeControl(control) {
   const element = elementOfKind[control.kind]();
   element.id = control.id;
   element.className = `${control.kind} border-${control.border}${control.wordWrap ? ' wrap' : ''}`;
   if (control.kind === 'text') element.value = control.caption;
+  else if (control.kind === 'button') element.append(captionSpan(control.caption));
   else if (control.kind !== 'picture') element.textContent = control.caption;
   if (control.accessibleName) element.setAttribute('aria-label', control.accessibleName);
   return element;
@@ -125,6 +147,7 @@ export function applyLayout(page, layout, ratio) {
     const element = page.elements.get(control.id);
     if (!element) return;
     placeControl(element, control, ratio);
+    if (control.kind === 'button') element.firstChild.style.transform = inkShift(control, ratio);
     element.style.zIndex = String(count - front);
   });
   const frame = layout.controls.find((control) => control.id === layout.courseFrame);

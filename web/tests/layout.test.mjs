@@ -135,7 +135,9 @@ test('a page whose game cannot start says so in place of the window', async () =
 async function inkOutsideControls(page) {
   const clip = await page.evaluate(() => {
     const rect = document.getElementById('window').getBoundingClientRect();
-    for (const element of document.querySelectorAll('#window > *')) element.style.overflow = 'visible';
+    for (const element of document.querySelectorAll('#window > *')) {
+      Object.assign(element.style, { overflow: 'visible', outline: 'none' });
+    }
     return { x: rect.left, y: rect.top, width: rect.width, height: rect.height };
   });
   const withCaptions = await page.screenshot({ clip, encoding: 'base64' });
@@ -167,29 +169,53 @@ async function inkOutsideControls(page) {
       };
     });
     const strays = [];
+    const buttonInk = new Map();
     for (let y = 0; y < first.height; y += 1) {
       for (let x = 0; x < first.width; x += 1) {
         const at = 4 * (y * first.width + x);
         if (first.data[at] === second.data[at] && first.data[at + 1] === second.data[at + 1]
           && first.data[at + 2] === second.data[at + 2]) continue;
-        const inside = boxes.some((box) => x >= box.left && x < box.right && y >= box.top
-          && y < box.bottom);
-        if (!inside) strays.push([x, y]);
+        const box = boxes.find((b) => x >= b.left && x < b.right && y >= b.top && y < b.bottom);
+        if (!box) strays.push([x, y]);
+        else if (document.getElementById(box.id) instanceof HTMLButtonElement) {
+          const ink = buttonInk.get(box.id) ?? { left: x, top: y, right: x + 1, bottom: y + 1 };
+          buttonInk.set(box.id, {
+            left: Math.min(ink.left, x),
+            top: Math.min(ink.top, y),
+            right: Math.max(ink.right, x + 1),
+            bottom: Math.max(ink.bottom, y + 1),
+          });
+        }
       }
     }
+    // How far each button's ink centre lies from the button's, in device pixels.
+    const offCentre = boxes.filter((box) => buttonInk.has(box.id)).map((box) => {
+      const ink = buttonInk.get(box.id);
+      return {
+        id: box.id,
+        x: (ink.left + ink.right - Math.round(box.left) - Math.round(box.right)) / 2,
+        y: (ink.top + ink.bottom - Math.round(box.top) - Math.round(box.bottom)) / 2,
+      };
+    });
     const inputs = [...document.querySelectorAll('#window input')]
       .filter((input) => input.scrollWidth > input.clientWidth).map((input) => input.id);
-    return { strays: strays.length, first: strays[0], overflowingInputs: inputs };
+    return { strays: strays.length, first: strays[0], overflowingInputs: inputs, offCentre };
   }, withCaptions, without);
 }
 
 for (const ratio of [1, 1.5, 2]) {
-  test(`every caption's ink stays inside its control at ratio ${ratio}`, async () => {
-    const page = await openPage(browser, fileUrl(), { ratio });
-    const ink = await inkOutsideControls(page);
-    assert.equal(ink.strays, 0, `ink outside a control, first at ${ink.first}`);
-    assert.deepEqual(ink.overflowingInputs, []);
-  });
+  test(`every caption's ink stays inside its control, centred on a button, at ratio ${ratio}`,
+    async () => {
+      const page = await openPage(browser, fileUrl(), { ratio });
+      const ink = await inkOutsideControls(page);
+      assert.equal(ink.strays, 0, `ink outside a control, first at ${ink.first}`);
+      assert.deepEqual(ink.overflowingInputs, []);
+      const buttons = formControls().filter((control) => control.kind === 'button');
+      assert.equal(ink.offCentre.length, buttons.length, 'ink on every button');
+      for (const { id, x, y } of ink.offCentre) {
+        assert.ok(Math.abs(x) <= 1 && Math.abs(y) <= 1, `${id}'s ink is ${x}, ${y} off centre`);
+      }
+    });
 }
 
 test('the course is redrawn at device pixels when the page moves to a screen of another ratio',
