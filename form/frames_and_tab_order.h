@@ -12,6 +12,9 @@ namespace vortalin::form {
 /// Width of the default sunken border of text boxes and picture boxes, in pixels.
 inline constexpr int sunkenBorderPixels = 2;
 
+/// Pixels a text box keeps between the inside of its border and its text, left and right.
+inline constexpr int textBoxMarginPixels = 2;
+
 /// Pixels between a box's outer edge and its inside: its sunken border, or for a box sized
 /// to its picture the margin its stored size leaves around the picture.
 constexpr int frameWidthPixels(const ControlRecord& record) {

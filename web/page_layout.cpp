@@ -118,6 +118,8 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
   writeFont(json, record, dotsPerInch);
   json.member("align", alignName(record)).member("border", borderName(record.border));
   json.member("borderPx", scaled(form::frameWidthPixels(record), dotsPerInch));
+  const bool textBox = record.kind == form::ControlKind::TextBox;
+  json.member("marginPx", textBox ? scaled(form::textBoxMarginPixels, dotsPerInch) : 0);
   json.member("wordWrap", record.wordWrap).member("tabPosition", tabPosition(row));
   writeArrowKeys(json, row);
   json.member("accessibleName", record.accessibleName);

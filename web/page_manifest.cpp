@@ -101,6 +101,8 @@ std::string manifest() {
   writeFaces(json);
   writePalette(json);
   json.member("defaultFontPoints", form::defaultFontPoints);
+  json.member("sunkenBorderPixels", form::sunkenBorderPixels);
+  json.member("textBoxMarginPixels", form::textBoxMarginPixels);
   writeControls(json);
   writeIds(json, "tabOrder", form::tabOrder);
   writeIds(json, "windowOrder", form::windowOrder);

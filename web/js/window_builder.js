@@ -69,6 +69,11 @@ function placeControl(element, control, ratio) {
     textAlign: control.align,
     lineHeight: 'normal',
   });
+  // A text box's text keeps its margin from the inner ring of the bevel, which is drawn over
+  // the padding.
+  if (control.kind === 'text') {
+    element.style.padding = `0 calc(var(--line) + ${css(control.marginPx)})`;
+  }
 }
 
 function placeCanvas(canvas, frame, ratio) {

@@ -169,7 +169,7 @@ async function inkOutsideControls(page) {
       };
     });
     const strays = [];
-    const buttonInk = new Map();
+    const inkOf = new Map();
     for (let y = 0; y < first.height; y += 1) {
       for (let x = 0; x < first.width; x += 1) {
         const at = 4 * (y * first.width + x);
@@ -177,9 +177,9 @@ async function inkOutsideControls(page) {
           && first.data[at + 2] === second.data[at + 2]) continue;
         const box = boxes.find((b) => x >= b.left && x < b.right && y >= b.top && y < b.bottom);
         if (!box) strays.push([x, y]);
-        else if (document.getElementById(box.id) instanceof HTMLButtonElement) {
-          const ink = buttonInk.get(box.id) ?? { left: x, top: y, right: x + 1, bottom: y + 1 };
-          buttonInk.set(box.id, {
+        else {
+          const ink = inkOf.get(box.id) ?? { left: x, top: y, right: x + 1, bottom: y + 1 };
+          inkOf.set(box.id, {
             left: Math.min(ink.left, x),
             top: Math.min(ink.top, y),
             right: Math.max(ink.right, x + 1),
@@ -189,8 +189,9 @@ async function inkOutsideControls(page) {
       }
     }
     // How far each button's ink centre lies from the button's, in device pixels.
-    const offCentre = boxes.filter((box) => buttonInk.has(box.id)).map((box) => {
-      const ink = buttonInk.get(box.id);
+    const offCentre = boxes.filter((box) => inkOf.has(box.id)
+      && document.getElementById(box.id) instanceof HTMLButtonElement).map((box) => {
+      const ink = inkOf.get(box.id);
       return {
         id: box.id,
         x: (ink.left + ink.right - Math.round(box.left) - Math.round(box.right)) / 2,
@@ -199,12 +200,24 @@ async function inkOutsideControls(page) {
     });
     const inputs = [...document.querySelectorAll('#window input')]
       .filter((input) => input.scrollWidth > input.clientWidth).map((input) => input.id);
-    return { strays: strays.length, first: strays[0], overflowingInputs: inputs, offCentre };
+    // How close each text box's ink comes to its left and right edges, in device pixels.
+    const textClearance = boxes.filter((box) => inkOf.has(box.id)
+      && document.getElementById(box.id) instanceof HTMLInputElement).map((box) => {
+      const ink = inkOf.get(box.id);
+      return {
+        id: box.id,
+        pixels: Math.min(ink.left - Math.round(box.left), Math.round(box.right) - ink.right),
+      };
+    });
+    return {
+      strays: strays.length, first: strays[0], overflowingInputs: inputs, offCentre, textClearance,
+    };
   }, withCaptions, without);
 }
 
 for (const ratio of [1, 1.5, 2]) {
-  test(`every caption's ink stays inside its control, centred on a button, at ratio ${ratio}`,
+  test('every caption\'s ink stays inside its control, centred on a button and off a text '
+    + `box's edges, at ratio ${ratio}`,
     async () => {
       const page = await openPage(browser, fileUrl(), { ratio });
       const ink = await inkOutsideControls(page);
@@ -214,6 +227,12 @@ for (const ratio of [1, 1.5, 2]) {
       assert.equal(ink.offCentre.length, buttons.length, 'ink on every button');
       for (const { id, x, y } of ink.offCentre) {
         assert.ok(Math.abs(x) <= 1 && Math.abs(y) <= 1, `${id}'s ink is ${x}, ${y} off centre`);
+      }
+      const { sunkenBorderPixels: border, textBoxMarginPixels: margin } = manifest;
+      const clear = Math.round((border + margin) * ratio);
+      assert.ok(ink.textClearance.length > 0, 'ink in the text boxes');
+      for (const { id, pixels } of ink.textClearance) {
+        assert.ok(pixels >= clear, `${id}'s text is ${pixels} px from its edge, under ${clear}`);
       }
     });
 }
