@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "form/frames_and_tab_order.h"
+
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -16,9 +18,6 @@
 namespace vortalin::qt {
 
 namespace {
-
-// The margin a line edit keeps left and right of its text inside its contents.
-constexpr int horizontalMargin = 2;
 
 enum PanelColour { OuterTopLeft, InnerTopLeft, OuterBottomRight, InnerBottomRight, Inside };
 
@@ -78,7 +77,7 @@ DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
   layout.endLayout();
   const QFontMetrics metrics = fontMetrics();
   const QRect inside = insideRect();
-  const QRect lineRect = inside.adjusted(horizontalMargin, 0, -horizontalMargin, 0);
+  const QRect lineRect = inside.adjusted(form::textBoxMarginPixels, 0, -form::textBoxMarginPixels, 0);
   const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
   const int top = inside.y() + (inside.height() - height + 1) / 2;
   const int leftBearing = std::max(0, -metrics.minLeftBearing());
