@@ -7,6 +7,7 @@
 #include "dpi.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/keys_and_focus.h"
 #include "form/twips.h"
 #include "one_copy_paint.h"
 #include "resource_ids.h"
@@ -79,6 +80,24 @@ void MainWindow::clockWoke() {
   if (run > 0 && window_ != nullptr && !paintDueInOneCopy(window_)) {
     RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
+}
+
+bool MainWindow::moveFocusByArrow(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  form::ArrowKey key{};
+  switch (message.wParam) {
+    case VK_LEFT: key = form::ArrowKey::Left; break;
+    case VK_UP: key = form::ArrowKey::Up; break;
+    case VK_RIGHT: key = form::ArrowKey::Right; break;
+    case VK_DOWN: key = form::ArrowKey::Down; break;
+    default: return false;
+  }
+  const FormControls::Control* button = controls_->find(message.hwnd);
+  if (button == nullptr || button->record->kind != form::ControlKind::CommandButton) return false;
+  const int row = static_cast<int>(button->record - form::formTable.data());
+  const form::ControlRecord& next = form::formTable[form::rowAfterArrow(row, key)];
+  SetFocus(controls_->window(next.name, next.index));
+  return true;
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -205,8 +224,15 @@ std::string MainWindow::displayText(game::Display which) const {
   return toUtf8(windowText(display(which)));
 }
 
+// Setting a text box's text puts its caret at the start; the player's caret is put back.
 void MainWindow::setDisplayText(game::Display which, std::string_view text) {
-  SetWindowTextW(display(which), toUtf16(text).c_str());
+  const HWND box = display(which);
+  DWORD caret = 0;
+  SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  const std::wstring wide = toUtf16(text);
+  SetWindowTextW(box, wide.c_str());
+  const int kept = form::caretAfterRewrite(static_cast<int>(caret), static_cast<int>(wide.size()));
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(kept), kept);
 }
 
 // Window-modal: with the window as its owner, the message box disables the window until the

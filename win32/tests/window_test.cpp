@@ -304,7 +304,12 @@ INSTANTIATE_TEST_SUITE_P(Keys, WindowKeys,
                          ::testing::Values(KeyCase{"Space", VK_SPACE, true, "Command1"},
                                            KeyCase{"Enter", VK_RETURN, true, "Command1"},
                                            KeyCase{"Tab", VK_TAB, false, "Command2"},
-                                           KeyCase{"Letter", 'A', false, "Command1"}),
+                                           KeyCase{"Letter", 'A', false, "Command1"},
+                                           // Arrows walk the tab order round.
+                                           KeyCase{"Right", VK_RIGHT, false, "Command2"},
+                                           KeyCase{"Down", VK_DOWN, false, "Command2"},
+                                           KeyCase{"Left", VK_LEFT, false, "Command4"},
+                                           KeyCase{"Up", VK_UP, false, "Command4"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The window's clock keeps a time that never moves: only the test runs periods.
@@ -391,12 +396,21 @@ TEST_F(WindowCourse, AWholeCourseShowsWhatTheCoreComputesTickByTick) {
     if (ticks == 0 || ticks == 900) press("Command3");
     if (ticks == 400) press("Command2");
     if (ticks == 700) {
-      // Typing into a display is possible; the next tick puts the number back.
+      // Typing into a display is possible; the next tick puts the number back and leaves
+      // the caret after what was typed.
+      SendMessageW(control("Text1"), EM_SETSEL, 1, 1);
       SendMessageW(control("Text1"), WM_CHAR, L'7', 1);
       EXPECT_NE(toUtf8(windowText(control("Text1"))), referenceGame.view().state().energyText);
     }
     const int redBefore = redTicks;
     ASSERT_NO_FATAL_FAILURE(tickAndCompare()) << "tick " << ticks + 1;
+    if (ticks == 700) {
+      DWORD start = 0, end = 0;
+      SendMessageW(control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      EXPECT_EQ(start, 2u) << "the caret after the typed digit";
+      EXPECT_EQ(end, 2u);
+    }
     // Also on the first red tick: the whole window repainted, every label with it.
     if (++ticks % 250 == 0 || (redBefore == 0 && redTicks == 1)) compareWithFullRepaint();
   }
