@@ -25,6 +25,26 @@ constexpr UINT_PTR modalLoopTimer = 1;
 
 const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
 
+// The window a message box of this thread is to be centred on, until it has been.
+thread_local HWND noticeOwner = nullptr;
+
+// Windows opens a message box in the middle of the screen; it is moved to the middle of its
+// owner as it is first activated, before it is shown.
+LRESULT CALLBACK centreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
+  const auto box = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && noticeOwner != nullptr && GetWindow(box, GW_OWNER) == noticeOwner) {
+    RECT owner{}, notice{};
+    GetWindowRect(noticeOwner, &owner);
+    GetWindowRect(box, &notice);
+    const int width = notice.right - notice.left, height = notice.bottom - notice.top;
+    SetWindowPos(box, nullptr, owner.left + (owner.right - owner.left - width) / 2,
+                 owner.top + (owner.bottom - owner.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    noticeOwner = nullptr;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, game::Now now)
@@ -238,9 +258,14 @@ void MainWindow::setDisplayText(game::Display which, std::string_view text) {
 // Window-modal: with the window as its owner, the message box disables the window until the
 // player closes it, so no click (START among them) reaches the game meanwhile and no second
 // notice can open over the first. The controller has stopped the clock before it calls this.
+// Centred on the window, as a hook can place it: where the hook cannot be set, the box
+// opens where Windows puts it.
 void MainWindow::showNotice(std::string_view message) {
+  noticeOwner = window_;
+  const Hook hook(SetWindowsHookExW(WH_CBT, centreOnOwner, nullptr, GetCurrentThreadId()));
   MessageBoxW(window_, toUtf16(message).c_str(), toUtf16(identity::name).c_str(),
               MB_OK | MB_ICONINFORMATION);
+  noticeOwner = nullptr;
 }
 
 }  // namespace vortalin::win32

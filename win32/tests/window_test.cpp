@@ -426,8 +426,9 @@ struct NoticeReader {
   static inline const MainWindow* game = nullptr;
   static inline std::vector<std::wstring> texts;
   static inline std::wstring title;
-  static inline int open = 0;      // notices open at the last look
-  static inline int mostOpen = 0;  // at any look
+  static inline RECT place{}, ownerPlace{};  // the notice's and the window's, on the screen
+  static inline int open = 0;                // notices open at the last look
+  static inline int mostOpen = 0;            // at any look
   static inline bool modalToTheWindow = false;
   static inline bool clockStopped = false;
 
@@ -444,6 +445,8 @@ struct NoticeReader {
     if (!isNotice(window)) return TRUE;
     ++open;
     title = windowText(window);
+    GetWindowRect(window, &place);
+    GetWindowRect(game->handle(), &ownerPlace);
     EnumChildWindows(window, readText, 0);
     modalToTheWindow =
         GetWindow(window, GW_OWNER) == game->handle() && !IsWindowEnabled(game->handle());
@@ -482,6 +485,10 @@ TEST_F(WindowTest, AFullCounterIsToldInAJapaneseNoticeModalToTheWindowThatStaysU
                       toUtf16(game::counterFullNotice)),
             NoticeReader::texts.end());
   EXPECT_EQ(NoticeReader::mostOpen, 1);
+  const RECT& notice = NoticeReader::place;
+  const RECT& owner = NoticeReader::ownerPlace;
+  EXPECT_NEAR(notice.left + notice.right, owner.left + owner.right, 1) << "centred across";
+  EXPECT_NEAR(notice.top + notice.bottom, owner.top + owner.bottom, 1) << "centred down";
   EXPECT_TRUE(NoticeReader::modalToTheWindow) << "the window took input under its notice";
   EXPECT_TRUE(NoticeReader::clockStopped) << "the race ran on under its notice";
   EXPECT_FALSE(window.clock().running());
