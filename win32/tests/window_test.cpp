@@ -15,6 +15,7 @@
 #include "core/tests/race_model.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/pictures.h"
 #include "form/twips.h"
 #include "form/window_order.h"
 #include "game/controller.h"
@@ -235,6 +236,41 @@ TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192));
+
+/// A picture's pixels at a density, 0x00RRGGBB, row by row.
+std::vector<std::uint32_t> picturePixels(const PictureSet& pictures, form::Picture picture,
+                                         int dpi) {
+  const Bitmap bitmap = pictures.bitmapAt(picture, dpi);
+  DIBSECTION section{};
+  GetObjectW(bitmap.get(), sizeof section, &section);
+  const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+  std::vector<std::uint32_t> pixels(bits, bits + section.dsBm.bmWidth * section.dsBm.bmHeight);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// At 144 dpi a picture pixel covers one and a half device pixels: each device pixel shows the
+// one the shared rule names, as the other windows enlarge it.
+TEST(Pictures, EnlargeAsEveryWindowDoesAtOneAndAHalf) {
+  const PictureSet pictures;
+  for (const form::Picture picture : form::allPictures) {
+    const std::vector<std::uint32_t> natural = picturePixels(pictures, picture, 96);
+    const std::vector<std::uint32_t> enlarged = picturePixels(pictures, picture, 144);
+    const form::PixelSize from = form::pictureSize(picture);
+    const SIZE to = PictureSet::sizeAt(picture, 144);
+    ASSERT_EQ(enlarged.size(), static_cast<std::size_t>(to.cx * to.cy));
+    int differing = 0;
+    for (int y = 0; y < to.cy; ++y) {
+      for (int x = 0; x < to.cx; ++x) {
+        const int sourceX = form::sourcePixel(x, from.width, to.cx);
+        const int sourceY = form::sourcePixel(y, from.height, to.cy);
+        differing += enlarged[static_cast<std::size_t>(y * to.cx + x)] !=
+                     natural[static_cast<std::size_t>(sourceY * from.width + sourceX)];
+      }
+    }
+    EXPECT_EQ(differing, 0) << form::pictureFile(picture);
+  }
+}
 
 // Windows takes both the drawing order and the Tab key's order from the order of a
 // container's child windows.
