@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "buffered_paint.h"
@@ -37,9 +38,17 @@ LRESULT CALLBACK centreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
     GetWindowRect(noticeOwner, &owner);
     GetWindowRect(box, &notice);
     const int width = notice.right - notice.left, height = notice.bottom - notice.top;
-    SetWindowPos(box, nullptr, owner.left + (owner.right - owner.left - width) / 2,
-                 owner.top + (owner.bottom - owner.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int left = owner.left + (owner.right - owner.left - width) / 2;
+    int top = owner.top + (owner.bottom - owner.top - height) / 2;
+    // Kept wholly on the owner's screen, as far as it fits.
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    if (GetMonitorInfoW(MonitorFromWindow(noticeOwner, MONITOR_DEFAULTTONEAREST), &screen)) {
+      const RECT& work = screen.rcWork;
+      left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+      top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
+    }
+    SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     noticeOwner = nullptr;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
