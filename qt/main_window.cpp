@@ -52,8 +52,8 @@ void MainWindow::connectHandlers() {
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this, [this] { game_->woke(); });
 }
 
-// Qt moves the focus from a button by where the others lie; the arrow keys walk the tab order
-// instead, as in every window of the game.
+// Qt's own arrow keys turn round in a right-to-left layout, and go by place within a group of
+// buttons; here they walk the tab order, as in every window of the game.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   form::ArrowKey key{};
