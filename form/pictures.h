@@ -28,6 +28,14 @@ constexpr PixelSize pictureSize(Picture picture) {
   return {};
 }
 
+/// Which pixel of a row or column of `sourceSize` pixels a picture enlarged to `deviceSize`
+/// device pixels shows at `devicePixel`, without smoothing: the one under the device pixel's
+/// centre, or where that centre falls between two, the first. Exact in integers, so every
+/// window enlarges a picture alike at any scale.
+constexpr int sourcePixel(int devicePixel, int sourceSize, int deviceSize) {
+  return static_cast<int>(((2LL * devicePixel + 1) * sourceSize - 1) / (2LL * deviceSize));
+}
+
 /// The file of each picture among the program's resources.
 constexpr std::string_view pictureFile(Picture picture) {
   switch (picture) {

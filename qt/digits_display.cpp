@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QTextLayout>
 
+#include "form/keys_and_focus.h"
+
 namespace vortalin::qt {
 
 namespace {
@@ -58,7 +60,10 @@ QString DigitsDisplay::text() const { return editing_ ? editor_->text() : shown_
 
 void DigitsDisplay::setText(const QString& text) {
   if (editing_) {
+    // Setting a line edit's text puts its caret at the end; the player's caret is kept.
+    const int caret = form::caretAfterRewrite(editor_->cursorPosition(), int(text.size()));
     editor_->setText(text);
+    editor_->setCursorPosition(caret);
   } else if (text != shown_.text) {
     replaceText(text);
   }

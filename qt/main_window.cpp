@@ -1,11 +1,13 @@
 #include "main_window.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
 #include "course_view.h"
 #include "digits_display.h"
 #include "form/design_state.h"
+#include "form/keys_and_focus.h"
 #include "picture_box.h"
 
 namespace vortalin::qt {
@@ -42,10 +44,35 @@ void MainWindow::connectHandlers() {
   for (const FormControls::Entry& entry : controls_.entries()) {
     auto* button = qobject_cast<QPushButton*>(entry.widget);
     const std::optional<game::Command> command = form::commandOfControl(entry.record->name);
-    if (button == nullptr || !command) continue;
+    if (button == nullptr) continue;
+    button->installEventFilter(this);
+    if (!command) continue;
     connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this, [this] { game_->woke(); });
+}
+
+// Qt's own arrow keys turn round in a right-to-left layout, and go by place within a group of
+// buttons; here they walk the tab order, as in every window of the game.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  form::ArrowKey key{};
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left: key = form::ArrowKey::Left; break;
+    case Qt::Key_Up: key = form::ArrowKey::Up; break;
+    case Qt::Key_Right: key = form::ArrowKey::Right; break;
+    case Qt::Key_Down: key = form::ArrowKey::Down; break;
+    default: return QWidget::eventFilter(watched, event);
+  }
+  for (const FormControls::Entry& entry : controls_.entries()) {
+    if (entry.widget != watched) continue;
+    const int row = static_cast<int>(entry.record - form::formTable.data());
+    const form::ControlRecord& next = form::formTable[form::rowAfterArrow(row, key)];
+    controls_.widget(next.name, next.index)
+        ->setFocus(form::focusStep(key) > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vortalin::qt

@@ -25,6 +25,9 @@ class MainWindow final : public QWidget {
   game::Controller& controller() { return *game_; }
   const game::Controller& controller() const { return *game_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void connectHandlers();
 

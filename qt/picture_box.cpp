@@ -1,11 +1,35 @@
 #include "picture_box.h"
 
+#include <vector>
+
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include "form/pictures.h"
 
 namespace vortalin::qt {
 
 namespace {
+
+// Enlarged by the shared rule, not Qt's scaler, whose fixed-point steps drift by a pixel
+// down a tall picture at a scale that is not whole.
+QPixmap enlarged(const QPixmap& picture, QSize size) {
+  QImage source = picture.toImage();
+  if (source.depth() != 32) source = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage image(size, source.format());
+  std::vector<int> columns(static_cast<std::size_t>(size.width()));
+  for (int x = 0; x < size.width(); ++x) {
+    columns[static_cast<std::size_t>(x)] = form::sourcePixel(x, source.width(), size.width());
+  }
+  for (int y = 0; y < size.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(
+        source.constScanLine(form::sourcePixel(y, source.height(), size.height())));
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (const int column : columns) *to++ = from[column];
+  }
+  return QPixmap::fromImage(image);
+}
 
 // The classic sunken border: two lines, each one logical pixel wide, so that it grows with
 // the screen's scale up to the inside (Qt's own panel is drawn in device pixels).
@@ -49,9 +73,7 @@ const QPixmap& PictureBox::devicePicture() const {
   if (devicePicture_.isNull() || devicePictureRatio_ != ratio) {
     const QSize natural = picture_.deviceIndependentSize().toSize();
     devicePicture_ =
-        natural * ratio == picture_.size()
-            ? picture_
-            : picture_.scaled(natural * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        natural * ratio == picture_.size() ? picture_ : enlarged(picture_, natural * ratio);
     devicePicture_.setDevicePixelRatio(1);
     devicePictureRatio_ = ratio;
   }

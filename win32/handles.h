@@ -25,6 +25,7 @@ using Brush = OwnedHandle<HBRUSH, DeleteObject>;
 using Icon = OwnedHandle<HICON, DestroyIcon>;
 using MemoryDc = OwnedHandle<HDC, DeleteDC>;
 using KernelHandle = OwnedHandle<HANDLE, CloseHandle>;
+using Hook = OwnedHandle<HHOOK, UnhookWindowsHookEx>;
 
 /// A device context of a window's inside (or with `whole`, of all of it, frame included),
 /// released when it goes. A null window stands for the screen.

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "buffered_paint.h"
@@ -7,6 +8,7 @@
 #include "dpi.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/keys_and_focus.h"
 #include "form/twips.h"
 #include "one_copy_paint.h"
 #include "resource_ids.h"
@@ -23,6 +25,34 @@ constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT_PTR modalLoopTimer = 1;
 
 const form::ControlRecord& formRecord() { return form::control(form::windowControl); }
+
+// The window a message box of this thread is to be centred on, until it has been.
+thread_local HWND noticeOwner = nullptr;
+
+// Windows opens a message box in the middle of the screen; it is moved to the middle of its
+// owner as it is first activated, before it is shown.
+LRESULT CALLBACK centreOnOwner(int code, WPARAM wParam, LPARAM lParam) {
+  const auto box = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && noticeOwner != nullptr && GetWindow(box, GW_OWNER) == noticeOwner) {
+    RECT owner{}, notice{};
+    GetWindowRect(noticeOwner, &owner);
+    GetWindowRect(box, &notice);
+    const int width = notice.right - notice.left, height = notice.bottom - notice.top;
+    int left = owner.left + (owner.right - owner.left - width) / 2;
+    int top = owner.top + (owner.bottom - owner.top - height) / 2;
+    // Kept wholly on the owner's screen, as far as it fits.
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    if (GetMonitorInfoW(MonitorFromWindow(noticeOwner, MONITOR_DEFAULTTONEAREST), &screen)) {
+      const RECT& work = screen.rcWork;
+      left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+      top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
+    }
+    SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    noticeOwner = nullptr;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 }  // namespace
 
@@ -79,6 +109,24 @@ void MainWindow::clockWoke() {
   if (run > 0 && window_ != nullptr && !paintDueInOneCopy(window_)) {
     RedrawWindow(window_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
+}
+
+bool MainWindow::moveFocusByArrow(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  form::ArrowKey key{};
+  switch (message.wParam) {
+    case VK_LEFT: key = form::ArrowKey::Left; break;
+    case VK_UP: key = form::ArrowKey::Up; break;
+    case VK_RIGHT: key = form::ArrowKey::Right; break;
+    case VK_DOWN: key = form::ArrowKey::Down; break;
+    default: return false;
+  }
+  const FormControls::Control* button = controls_->find(message.hwnd);
+  if (button == nullptr || button->record->kind != form::ControlKind::CommandButton) return false;
+  const int row = static_cast<int>(button->record - form::formTable.data());
+  const form::ControlRecord& next = form::formTable[form::rowAfterArrow(row, key)];
+  SetFocus(controls_->window(next.name, next.index));
+  return true;
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -205,16 +253,28 @@ std::string MainWindow::displayText(game::Display which) const {
   return toUtf8(windowText(display(which)));
 }
 
+// Setting a text box's text puts its caret at the start; the player's caret is put back.
 void MainWindow::setDisplayText(game::Display which, std::string_view text) {
-  SetWindowTextW(display(which), toUtf16(text).c_str());
+  const HWND box = display(which);
+  DWORD caret = 0;
+  SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  const std::wstring wide = toUtf16(text);
+  SetWindowTextW(box, wide.c_str());
+  const int kept = form::caretAfterRewrite(static_cast<int>(caret), static_cast<int>(wide.size()));
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(kept), kept);
 }
 
 // Window-modal: with the window as its owner, the message box disables the window until the
 // player closes it, so no click (START among them) reaches the game meanwhile and no second
 // notice can open over the first. The controller has stopped the clock before it calls this.
+// Centred on the window, as a hook can place it: where the hook cannot be set, the box
+// opens where Windows puts it.
 void MainWindow::showNotice(std::string_view message) {
+  noticeOwner = window_;
+  const Hook hook(SetWindowsHookExW(WH_CBT, centreOnOwner, nullptr, GetCurrentThreadId()));
   MessageBoxW(window_, toUtf16(message).c_str(), toUtf16(identity::name).c_str(),
               MB_OK | MB_ICONINFORMATION);
+  noticeOwner = nullptr;
 }
 
 }  // namespace vortalin::win32

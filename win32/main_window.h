@@ -40,6 +40,9 @@ class MainWindow final : public game::FrontEnd {
   /// The clock's wake-up came: the message loop calls this when the clock's handle is
   /// signalled.
   void clockWoke();
+  /// An arrow key pressed on one of the window's buttons moves the focus along the tab
+  /// order; true if `message` was such a key and is spent.
+  bool moveFocusByArrow(const MSG& message);
 
   void moveBox(Box box, game::PixelPoint topLeft) override;
   game::Time now() const override { return clock_.now(); }

@@ -30,7 +30,10 @@ int runMessageLoop(MainWindow& window) {
 }
 
 void dispatch(MainWindow& window, MSG& message) {
-  if (window.handle() != nullptr && IsDialogMessageW(window.handle(), &message)) return;
+  if (window.handle() != nullptr &&
+      (window.moveFocusByArrow(message) || IsDialogMessageW(window.handle(), &message))) {
+    return;
+  }
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

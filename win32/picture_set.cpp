@@ -1,7 +1,10 @@
 #include "picture_set.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "form/pictures.h"
 #include "form/twips.h"
 #include "resource_ids.h"
 #include "startup_error.h"
@@ -99,29 +102,37 @@ SIZE PictureSet::sizeAt(form::Picture picture, int dpi) {
           form::twipsToPixels(natural.height * form::twipsPerPixel, dpi)};
 }
 
+// Enlarged by the shared rule rather than Windows Imaging Component's scaler, which takes
+// another pixel wherever the scale is not whole.
 Bitmap PictureSet::bitmapAt(form::Picture picture, int dpi) const {
+  const form::PixelSize natural = form::pictureSize(picture);
   const SIZE size = sizeAt(picture, dpi);
-  ComPtr<IWICBitmapScaler> scaler;
-  checkResult(factory_->CreateBitmapScaler(&scaler), "cannot scale a picture");
-  checkResult(
-      scaler->Initialize(decoded_[static_cast<int>(picture)].Get(), static_cast<UINT>(size.cx),
-                         static_cast<UINT>(size.cy), WICBitmapInterpolationModeNearestNeighbor),
-      "cannot scale a picture");
+  std::vector<std::uint32_t> source(static_cast<std::size_t>(natural.width * natural.height));
+  const UINT sourceStride = static_cast<UINT>(natural.width * bytesPerPixel);
+  checkResult(decoded_[static_cast<int>(picture)]->CopyPixels(
+                  nullptr, sourceStride, static_cast<UINT>(source.size() * bytesPerPixel),
+                  reinterpret_cast<BYTE*>(source.data())),
+              "cannot read a picture");
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;  // top-down rows, as WIC writes them
+  info.bmiHeader.biHeight = -size.cy;  // top-down rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) throw StartupError("cannot make a picture bitmap", GetLastError());
-  const UINT stride = static_cast<UINT>(size.cx * bytesPerPixel);
-  checkResult(scaler->CopyPixels(nullptr, stride, stride * static_cast<UINT>(size.cy),
-                                 static_cast<BYTE*>(bits)),
-              "cannot scale a picture");
+  std::vector<int> columns(static_cast<std::size_t>(size.cx));
+  for (int x = 0; x < size.cx; ++x)
+    columns[static_cast<std::size_t>(x)] = form::sourcePixel(x, natural.width, size.cx);
+  auto* pixel = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < size.cy; ++y) {
+    const std::uint32_t* row =
+        source.data() + form::sourcePixel(y, natural.height, size.cy) * natural.width;
+    for (const int column : columns) *pixel++ = row[column];
+  }
   return bitmap;
 }
 

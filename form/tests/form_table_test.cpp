@@ -2,10 +2,12 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/keys_and_focus.h"
+#include "form/pictures.h"
 #include "form/window_order.h"
 
 namespace vortalin::form {
@@ -109,6 +111,22 @@ TEST(KeysAndFocus, ArrowKeysWalkTheTabOrderRoundInBothDirections) {
   }
   EXPECT_EQ(caretAfterRewrite(2, 4), 2);
   EXPECT_EQ(caretAfterRewrite(5, 3), 3);
+}
+
+// At 1.5 two device pixels in three fall wholly on one picture pixel and the third straddles
+// two: a rule that rounds the other way shifts trees and arrow edges by a pixel.
+TEST(Pictures, EnlargeByThePixelUnderEachDevicePixelsCentre) {
+  std::vector<int> shown;
+  for (int d = 0; d < 9; ++d) shown.push_back(sourcePixel(d, 6, 9));
+  EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 2, 2, 3, 4, 4, 5}));
+  shown.clear();
+  for (int d = 0; d < 7; ++d) shown.push_back(sourcePixel(d, 5, 7));  // 141 to 212 in small
+  EXPECT_EQ(shown, (std::vector<int>{0, 1, 1, 2, 3, 3, 4}));
+  for (int d = 0; d < 4253; ++d) {
+    ASSERT_EQ(sourcePixel(d, 2835, 2835), d);
+    ASSERT_EQ(sourcePixel(d, 2835, 5670), d / 2);
+  }
+  EXPECT_EQ(sourcePixel(4252, 2835, 4253), 2834);
 }
 
 }  // namespace

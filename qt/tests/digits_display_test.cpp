@@ -127,6 +127,13 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
   // The game rewrites the text while the player types, as it would a line edit's.
   display.setText(QStringLiteral("998"));
   QCOMPARE(display.editor().text(), QStringLiteral("998"));
+  // A caret the player put inside the number stays there.
+  display.editor().setCursorPosition(1);
+  display.setText(QStringLiteral("999"));
+  QCOMPARE(display.editor().cursorPosition(), 1);
+  display.setText(QStringLiteral("998"));
+  QCOMPARE(display.editor().cursorPosition(), 1);
+  QTest::keyClick(&display.editor(), Qt::Key_End);
   QTest::keyClicks(&display.editor(), QStringLiteral("7"));
   // Tab leaves for the next box, which the display hands on to its own line edit.
   QTest::keyClick(&display.editor(), Qt::Key_Tab);

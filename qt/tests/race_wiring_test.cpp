@@ -90,25 +90,54 @@ void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<bool>("keypad");
   QTest::addColumn<float>("steering");
-  QTest::newRow("Space") << int(Qt::Key_Space) << false << 10.0f;
-  QTest::newRow("Enter") << int(Qt::Key_Return) << false << 10.0f;
-  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 10.0f;
-  QTest::newRow("right arrow") << int(Qt::Key_Right) << false << 0.0f;
-  QTest::newRow("left arrow") << int(Qt::Key_Left) << false << 0.0f;
-  QTest::newRow("keypad right arrow") << int(Qt::Key_Right) << true << 0.0f;
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<QString>("focusAfter");  // after the first press
+  QTest::addColumn<bool>("rightToLeft");
+  QTest::newRow("Space") << int(Qt::Key_Space) << false << 10.0f << "Command3"
+                         << "Command3" << false;
+  QTest::newRow("Enter") << int(Qt::Key_Return) << false << 10.0f << "Command3"
+                         << "Command3" << false;
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true << 10.0f << "Command3"
+                                << "Command3" << false;
+  // Arrows walk the tab order round, whatever lies beside the button.
+  QTest::newRow("right arrow") << int(Qt::Key_Right) << false << 0.0f << "Command3"
+                               << "Text1" << false;
+  QTest::newRow("down arrow") << int(Qt::Key_Down) << false << 0.0f << "Command3"
+                              << "Text1" << false;
+  QTest::newRow("left arrow") << int(Qt::Key_Left) << false << 0.0f << "Command3"
+                              << "Command2" << false;
+  QTest::newRow("up arrow") << int(Qt::Key_Up) << false << 0.0f << "Command2"
+                            << "Command1" << false;
+  QTest::newRow("keypad right arrow") << int(Qt::Key_Right) << true << 0.0f << "Command3"
+                                      << "Text1" << false;
+  QTest::newRow("left arrow from START") << int(Qt::Key_Left) << false << 0.0f << "Command1"
+                                         << "Command4" << false;
+  QTest::newRow("down arrow from STOP") << int(Qt::Key_Down) << false << 0.0f << "Command4"
+                                        << "Command1" << false;
+  // Qt's own arrow keys swap sides in a right-to-left layout; the tab order does not.
+  QTest::newRow("right arrow, right to left") << int(Qt::Key_Right) << false << 0.0f << "Command3"
+                                              << "Text1" << true;
 }
 
 void RaceWiringTest::keysClickTheFocusedButtonAndArrowsDoNotSteer() {
   QFETCH(int, key);
   QFETCH(bool, keypad);
   QFETCH(float, steering);
+  QFETCH(QString, from);
+  QFETCH(QString, focusAfter);
+  QFETCH(bool, rightToLeft);
   MainWindow window{timeStandsStill};
+  if (rightToLeft) window.setLayoutDirection(Qt::RightToLeft);
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
-  button(window, "Command3").setFocus();
-  // Twice: an arrow key moves the focus on to another button, which takes the second press.
+  button(window, qPrintable(from)).setFocus();
+  // Twice: an arrow key moves the focus on to another control, which takes the second press.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                   keypad ? Qt::KeypadModifier : Qt::NoModifier);
+  const QWidget* focused = window.controls().widget(focusAfter.toStdString());
+  QVERIFY2(
+      focused->isAncestorOf(QApplication::focusWidget()) || focused == QApplication::focusWidget(),
+      qPrintable(QApplication::focusWidget()->objectName()));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                   keypad ? Qt::KeypadModifier : Qt::NoModifier);
   QCOMPARE(window.controller().race().steeringSpeed(), steering);

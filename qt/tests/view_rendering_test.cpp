@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "backing_store.h"
+#include "form/pictures.h"
 #include "qt/colours.h"
 #include "qt/picture_box.h"
 #include "qt/qt_geometry.h"
@@ -48,6 +49,9 @@ class ViewRenderingTest : public QObject {
   // A picture must sit at the inside's top-left at one picture pixel per logical pixel,
   // and at any device scale each picture pixel must stay one flat colour (no smoothing).
   void picturesAreDrawnAtNaturalSizeWithoutSmoothing();
+  // At a scale that is not whole, every device pixel shows the course pixel the shared rule
+  // names all down the tall course, where a scaler's fixed-point steps drift.
+  void theCourseIsEnlargedAsInEveryWindow();
   // Boxes paint only what is dirty; a part of the view painted alone must match the whole.
   void aPartialRepaintMatchesAFullOne();
   // The text boxes showed a red line inside their bottom and right edges on red ticks.
@@ -191,6 +195,22 @@ void ViewRenderingTest::picturesAreDrawnAtNaturalSizeWithoutSmoothing() {
   const QPoint beyond = origin + QPoint(30, 50);
   QCOMPARE(image.pixelColor(qCeil(beyond.x() * scale), qCeil(beyond.y() * scale)),
            player->background());
+}
+
+void ViewRenderingTest::theCourseIsEnlargedAsInEveryWindow() {
+  MainWindow window{timeStandsStill};
+  const auto* strip = window.controls().get<PictureBox>("Picture2");
+  const QImage course = strip->picture().toImage();
+  const QImage enlarged = strip->devicePicture().toImage();
+  int differing = 0;
+  for (int y = 0; y < enlarged.height(); ++y) {
+    const int sourceY = form::sourcePixel(y, course.height(), enlarged.height());
+    for (int x = 0; x < enlarged.width(); ++x) {
+      const int sourceX = form::sourcePixel(x, course.width(), enlarged.width());
+      differing += enlarged.pixel(x, y) != course.pixel(sourceX, sourceY);
+    }
+  }
+  QCOMPARE(differing, 0);
 }
 
 void ViewRenderingTest::aPartialRepaintMatchesAFullOne() {

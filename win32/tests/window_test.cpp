@@ -15,6 +15,7 @@
 #include "core/tests/race_model.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
+#include "form/pictures.h"
 #include "form/twips.h"
 #include "form/window_order.h"
 #include "game/controller.h"
@@ -236,6 +237,41 @@ TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
 
 INSTANTIATE_TEST_SUITE_P(Densities, WindowLayout, ::testing::Values(0, 144, 192));
 
+/// A picture's pixels at a density, 0x00RRGGBB, row by row.
+std::vector<std::uint32_t> picturePixels(const PictureSet& pictures, form::Picture picture,
+                                         int dpi) {
+  const Bitmap bitmap = pictures.bitmapAt(picture, dpi);
+  DIBSECTION section{};
+  GetObjectW(bitmap.get(), sizeof section, &section);
+  const auto* bits = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+  std::vector<std::uint32_t> pixels(bits, bits + section.dsBm.bmWidth * section.dsBm.bmHeight);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// At 144 dpi a picture pixel covers one and a half device pixels: each device pixel shows the
+// one the shared rule names, as the other windows enlarge it.
+TEST(Pictures, EnlargeAsEveryWindowDoesAtOneAndAHalf) {
+  const PictureSet pictures;
+  for (const form::Picture picture : form::allPictures) {
+    const std::vector<std::uint32_t> natural = picturePixels(pictures, picture, 96);
+    const std::vector<std::uint32_t> enlarged = picturePixels(pictures, picture, 144);
+    const form::PixelSize from = form::pictureSize(picture);
+    const SIZE to = PictureSet::sizeAt(picture, 144);
+    ASSERT_EQ(enlarged.size(), static_cast<std::size_t>(to.cx * to.cy));
+    int differing = 0;
+    for (int y = 0; y < to.cy; ++y) {
+      for (int x = 0; x < to.cx; ++x) {
+        const int sourceX = form::sourcePixel(x, from.width, to.cx);
+        const int sourceY = form::sourcePixel(y, from.height, to.cy);
+        differing += enlarged[static_cast<std::size_t>(y * to.cx + x)] !=
+                     natural[static_cast<std::size_t>(sourceY * from.width + sourceX)];
+      }
+    }
+    EXPECT_EQ(differing, 0) << form::pictureFile(picture);
+  }
+}
+
 // Windows takes both the drawing order and the Tab key's order from the order of a
 // container's child windows.
 TEST_F(WindowTest, ChildWindowsAreStackedAndVisitedInTheTablesOrders) {
@@ -304,7 +340,12 @@ INSTANTIATE_TEST_SUITE_P(Keys, WindowKeys,
                          ::testing::Values(KeyCase{"Space", VK_SPACE, true, "Command1"},
                                            KeyCase{"Enter", VK_RETURN, true, "Command1"},
                                            KeyCase{"Tab", VK_TAB, false, "Command2"},
-                                           KeyCase{"Letter", 'A', false, "Command1"}),
+                                           KeyCase{"Letter", 'A', false, "Command1"},
+                                           // Arrows walk the tab order round.
+                                           KeyCase{"Right", VK_RIGHT, false, "Command2"},
+                                           KeyCase{"Down", VK_DOWN, false, "Command2"},
+                                           KeyCase{"Left", VK_LEFT, false, "Command4"},
+                                           KeyCase{"Up", VK_UP, false, "Command4"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The window's clock keeps a time that never moves: only the test runs periods.
@@ -391,12 +432,21 @@ TEST_F(WindowCourse, AWholeCourseShowsWhatTheCoreComputesTickByTick) {
     if (ticks == 0 || ticks == 900) press("Command3");
     if (ticks == 400) press("Command2");
     if (ticks == 700) {
-      // Typing into a display is possible; the next tick puts the number back.
+      // Typing into a display is possible; the next tick puts the number back and leaves
+      // the caret after what was typed.
+      SendMessageW(control("Text1"), EM_SETSEL, 1, 1);
       SendMessageW(control("Text1"), WM_CHAR, L'7', 1);
       EXPECT_NE(toUtf8(windowText(control("Text1"))), referenceGame.view().state().energyText);
     }
     const int redBefore = redTicks;
     ASSERT_NO_FATAL_FAILURE(tickAndCompare()) << "tick " << ticks + 1;
+    if (ticks == 700) {
+      DWORD start = 0, end = 0;
+      SendMessageW(control("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+      EXPECT_EQ(start, 2u) << "the caret after the typed digit";
+      EXPECT_EQ(end, 2u);
+    }
     // Also on the first red tick: the whole window repainted, every label with it.
     if (++ticks % 250 == 0 || (redBefore == 0 && redTicks == 1)) compareWithFullRepaint();
   }
@@ -412,8 +462,9 @@ struct NoticeReader {
   static inline const MainWindow* game = nullptr;
   static inline std::vector<std::wstring> texts;
   static inline std::wstring title;
-  static inline int open = 0;      // notices open at the last look
-  static inline int mostOpen = 0;  // at any look
+  static inline RECT place{}, ownerPlace{};  // the notice's and the window's, on the screen
+  static inline int open = 0;                // notices open at the last look
+  static inline int mostOpen = 0;            // at any look
   static inline bool modalToTheWindow = false;
   static inline bool clockStopped = false;
 
@@ -430,6 +481,8 @@ struct NoticeReader {
     if (!isNotice(window)) return TRUE;
     ++open;
     title = windowText(window);
+    GetWindowRect(window, &place);
+    GetWindowRect(game->handle(), &ownerPlace);
     EnumChildWindows(window, readText, 0);
     modalToTheWindow =
         GetWindow(window, GW_OWNER) == game->handle() && !IsWindowEnabled(game->handle());
@@ -457,7 +510,11 @@ TEST_F(WindowTest, AFullCounterIsToldInAJapaneseNoticeModalToTheWindowThatStaysU
   int ticks = 0;
   while (outcome != TickOutcome::CounterFull && ticks <= 32768) {
     if (!window.clock().running()) click("Command1");
-    if (ticks == 32767) ShowWindow(window.handle(), SW_SHOWNORMAL);
+    if (ticks == 32767) {
+      // Clear of the screen's edges, which would push a notice wider than the window.
+      SetWindowPos(window.handle(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      ShowWindow(window.handle(), SW_SHOWNORMAL);
+    }
     outcome = window.controller().clockPeriod();
     if (++ticks % 1024 == 0) pump(window);
   }
@@ -468,6 +525,10 @@ TEST_F(WindowTest, AFullCounterIsToldInAJapaneseNoticeModalToTheWindowThatStaysU
                       toUtf16(game::counterFullNotice)),
             NoticeReader::texts.end());
   EXPECT_EQ(NoticeReader::mostOpen, 1);
+  const RECT& notice = NoticeReader::place;
+  const RECT& owner = NoticeReader::ownerPlace;
+  EXPECT_NEAR(notice.left + notice.right, owner.left + owner.right, 1) << "centred across";
+  EXPECT_NEAR(notice.top + notice.bottom, owner.top + owner.bottom, 1) << "centred down";
   EXPECT_TRUE(NoticeReader::modalToTheWindow) << "the window took input under its notice";
   EXPECT_TRUE(NoticeReader::clockStopped) << "the race ran on under its notice";
   EXPECT_FALSE(window.clock().running());
