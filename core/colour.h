@@ -9,12 +9,19 @@ using Colour = std::uint32_t;
 
 inline constexpr Colour systemColourFlag = 0x80000000u;
 
-/// The system colours the game names, by their index.
+/// The system colours the game and its classic look name, by their index.
 enum class SystemColour : unsigned {
+  ActiveCaption = 2,
   WindowBackground = 5,
+  WindowFrame = 6,
   WindowText = 8,
+  CaptionText = 9,
   ButtonFace = 15,
+  ButtonShadow = 16,
   ButtonText = 18,
+  ButtonHighlight = 20,
+  ButtonDarkShadow = 21,
+  ButtonLight = 22,
 };
 
 constexpr Colour systemColour(SystemColour colour) {

@@ -1,40 +1,58 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "core/colour.h"
 #include "system_colours.h"
 
 namespace vortalin::form {
 
-/// The classic desktop's colours, for a window that draws the system colours and the bevels
-/// itself (the page).
-struct ClassicPalette {
-  Rgb buttonFace{212, 208, 200};
-  Rgb buttonHighlight{255, 255, 255};
-  Rgb buttonLight{212, 208, 200};
-  Rgb buttonShadow{128, 128, 128};
-  Rgb buttonDarkShadow{64, 64, 64};
-  Rgb buttonText{0, 0, 0};
-  Rgb windowBackground{255, 255, 255};
-  Rgb windowText{0, 0, 0};
-  Rgb activeCaption{0, 0, 128};
-  Rgb captionText{255, 255, 255};
+/// One system colour of the classic desktop scheme, with the name the Windows registry keeps
+/// it under (`HKCU\Control Panel\Colors`).
+struct ClassicColour {
+  SystemColour index;
+  std::string_view registryName;
+  Rgb rgb;
 };
 
-inline constexpr ClassicPalette classicPalette{};
+/// The classic desktop's colours, for a window that has no system scheme of its own to draw
+/// the look with (Linux, the page) and for a Windows test that sets the scheme.
+inline constexpr std::array<ClassicColour, 11> classicColours{{
+    {SystemColour::ActiveCaption, "ActiveTitle", {0, 0, 128}},
+    {SystemColour::WindowBackground, "Window", {255, 255, 255}},
+    {SystemColour::WindowFrame, "WindowFrame", {0, 0, 0}},
+    {SystemColour::WindowText, "WindowText", {0, 0, 0}},
+    {SystemColour::CaptionText, "TitleText", {255, 255, 255}},
+    {SystemColour::ButtonFace, "ButtonFace", {212, 208, 200}},
+    {SystemColour::ButtonShadow, "ButtonShadow", {128, 128, 128}},
+    {SystemColour::ButtonText, "ButtonText", {0, 0, 0}},
+    {SystemColour::ButtonHighlight, "ButtonHilight", {255, 255, 255}},
+    {SystemColour::ButtonDarkShadow, "ButtonDkShadow", {64, 64, 64}},
+    {SystemColour::ButtonLight, "ButtonLight", {212, 208, 200}},
+}};
 
 /// The window's default font, for controls that name none: the classic 9 points.
 inline constexpr double defaultFontPoints = 9.0;
 
-/// A colour as the classic desktop shows it: system colours from the classic palette.
-constexpr Rgb classicRgb(Colour colour) {
-  if (!isSystemColour(colour)) return rgbOf(colour);
-  switch (systemColourOf(colour)) {
-    case SystemColour::WindowBackground: return classicPalette.windowBackground;
-    case SystemColour::WindowText: return classicPalette.windowText;
-    case SystemColour::ButtonText: return classicPalette.buttonText;
-    case SystemColour::ButtonFace: break;
+/// A system colour as the classic scheme shows it.
+constexpr Rgb classicRgb(SystemColour colour) {
+  for (const ClassicColour& entry : classicColours) {
+    if (entry.index == colour) return entry.rgb;
   }
-  return classicPalette.buttonFace;
+  return {};
 }
+
+/// A colour as the classic desktop shows it: system colours from the classic scheme.
+constexpr Rgb classicRgb(Colour colour) {
+  return isSystemColour(colour) ? classicRgb(systemColourOf(colour)) : rgbOf(colour);
+}
+
+static_assert([] {
+  for (const ClassicColour& entry : classicColours) {
+    if (classicRgb(entry.index) != entry.rgb) return false;  // one entry per colour
+  }
+  return true;
+}());
 
 }  // namespace vortalin::form

@@ -141,14 +141,15 @@ void writeChanges(JsonWriter& json) {
 }
 
 void writePalette(JsonWriter& json) {
+  const auto css = [](SystemColour colour) { return cssColour(form::classicRgb(colour)); };
   json.key("palette").open('{');
-  json.member("highlight", cssColour(form::classicPalette.buttonHighlight));
-  json.member("light", cssColour(form::classicPalette.buttonLight));
-  json.member("shadow", cssColour(form::classicPalette.buttonShadow));
-  json.member("darkShadow", cssColour(form::classicPalette.buttonDarkShadow));
-  json.member("face", cssColour(form::classicPalette.buttonFace));
-  json.member("caption", cssColour(form::classicPalette.activeCaption));
-  json.member("captionText", cssColour(form::classicPalette.captionText));
+  json.member("highlight", css(SystemColour::ButtonHighlight));
+  json.member("light", css(SystemColour::ButtonLight));
+  json.member("shadow", css(SystemColour::ButtonShadow));
+  json.member("darkShadow", css(SystemColour::ButtonDarkShadow));
+  json.member("face", css(SystemColour::ButtonFace));
+  json.member("caption", css(SystemColour::ActiveCaption));
+  json.member("captionText", css(SystemColour::CaptionText));
   json.close('}');
 }
 

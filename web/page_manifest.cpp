@@ -52,19 +52,17 @@ void writeFaces(game::JsonWriter& json) {
   json.close(']');
 }
 
+// The classic scheme by registry name, and each colour's system colour index.
 void writePalette(game::JsonWriter& json) {
-  const form::ClassicPalette& palette = form::classicPalette;
   json.key("palette").open('{');
-  json.member("buttonFace", web::cssColour(palette.buttonFace));
-  json.member("buttonHighlight", web::cssColour(palette.buttonHighlight));
-  json.member("buttonLight", web::cssColour(palette.buttonLight));
-  json.member("buttonShadow", web::cssColour(palette.buttonShadow));
-  json.member("buttonDarkShadow", web::cssColour(palette.buttonDarkShadow));
-  json.member("buttonText", web::cssColour(palette.buttonText));
-  json.member("windowBackground", web::cssColour(palette.windowBackground));
-  json.member("windowText", web::cssColour(palette.windowText));
-  json.member("activeCaption", web::cssColour(palette.activeCaption));
-  json.member("captionText", web::cssColour(palette.captionText));
+  for (const form::ClassicColour& colour : form::classicColours) {
+    json.member(colour.registryName, web::cssColour(colour.rgb));
+  }
+  json.close('}');
+  json.key("systemColourIndex").open('{');
+  for (const form::ClassicColour& colour : form::classicColours) {
+    json.member(colour.registryName, static_cast<int>(colour.index));
+  }
   json.close('}');
 }
 

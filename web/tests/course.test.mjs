@@ -113,7 +113,7 @@ test('the page shows red while rival car 1 overlaps, and the controls keep their
     return seen;
   });
   assert.ok(shown.some((tick) => tick.red) && shown.some((tick) => !tick.red));
-  const [r, g, b] = manifest.palette.buttonFace.match(/[0-9a-f]{2}/g).map((hex) => parseInt(hex, 16));
+  const [r, g, b] = manifest.palette.ButtonFace.match(/[0-9a-f]{2}/g).map((hex) => parseInt(hex, 16));
   for (const tick of shown) {
     const expected = tick.red ? 'rgb(255, 0, 0)' : `rgb(${r}, ${g}, ${b})`;
     assert.equal(tick.body, expected);
