@@ -1,33 +1,22 @@
 #include "colours.h"
 
-#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
-#include "form/system_colours.h"
+#include "form/classic_palette.h"
 
 namespace vortalin::qt {
 
-namespace {
-
-QPalette::ColorRole paletteRole(form::SystemColour colour) {
-  switch (colour) {
-    case form::SystemColour::WindowBackground: return QPalette::Base;
-    case form::SystemColour::WindowText: return QPalette::Text;
-    case form::SystemColour::ButtonText: return QPalette::ButtonText;
-    case form::SystemColour::ButtonFace: break;
-  }
-  return QPalette::Button;
+// Linux has no classic system scheme of its own, so system colours come from the classic one,
+// as on the page.
+QColor toQColor(Colour colour) {
+  const form::Rgb rgb = form::classicRgb(colour);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-}  // namespace
-
-QColor toQColor(Colour colour) {
-  if (!form::isSystemColour(colour)) {
-    const form::Rgb rgb = form::rgbOf(colour);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-  }
-  return QApplication::palette().color(paletteRole(form::systemColourOf(colour)));
+QColor toQColor(SystemColour colour) {
+  const form::Rgb rgb = form::classicRgb(colour);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 QColor defaultBackground() { return toQColor(form::defaultBackground); }

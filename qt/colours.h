@@ -8,8 +8,9 @@ class QWidget;
 
 namespace vortalin::qt {
 
-/// A 0x00BBGGRR colour, or a system colour (top bit set) taken from the application palette.
+/// A 0x00BBGGRR colour, or a system colour (top bit set) from the classic scheme.
 QColor toQColor(Colour colour);
+QColor toQColor(SystemColour colour);
 
 /// The colour a control without one of its own shows behind its contents: the button face.
 QColor defaultBackground();
