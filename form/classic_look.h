@@ -31,6 +31,9 @@ namespace vortalin::form {
 /// - The focus mark is a checkerboard of dots, each dot as wide as the mark's line.
 /// - Buttons centre their caption's ink, not its line, on the button: a face's line can lie
 ///   far from its glyphs, which would set the arrows low enough for the bevel to cut them.
+/// - A caption is cut at the inside of the button's current rings, so the rings always show
+///   whole: the arrows, nearly as wide as their buttons, lose their tips' outer pixel while
+///   the dark frame of the focus narrows the inside.
 /// - Keys and focus follow `keys_and_focus.h`; a text box shows its caret where the player
 ///   left it.
 struct Ring {
@@ -155,6 +158,11 @@ constexpr void paintFocusMark(int width, int height, int dotsPerInch, Invert&& i
     dotAt(mark.left, y, lastColumn, lastRow);
     dotAt(lastColumn, y, right, lastRow);
   }
+}
+
+/// Where a button's caption may show: inside its current rings.
+constexpr DeviceRect captionClip(int width, int height, ButtonState state, int dotsPerInch) {
+  return insetRect(width, height, static_cast<int>(buttonRings(state).size()), dotsPerInch);
 }
 
 /// The area a button's caption ink is centred in: the button inside its raised bevel, moved
