@@ -1,33 +1,44 @@
 #include "colours.h"
 
-#include <QApplication>
-#include <QPalette>
+#include <utility>
+
 #include <QWidget>
 
+#include "form/classic_palette.h"
 #include "form/system_colours.h"
 
 namespace vortalin::qt {
 
 namespace {
 
-QPalette::ColorRole paletteRole(form::SystemColour colour) {
-  switch (colour) {
-    case form::SystemColour::WindowBackground: return QPalette::Base;
-    case form::SystemColour::WindowText: return QPalette::Text;
-    case form::SystemColour::ButtonText: return QPalette::ButtonText;
-    case form::SystemColour::ButtonFace: break;
-  }
-  return QPalette::Button;
-}
+QColor toQColor(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+constexpr std::pair<QPalette::ColorRole, SystemColour> paletteRoles[] = {
+    {QPalette::Window, SystemColour::ButtonFace},
+    {QPalette::WindowText, SystemColour::WindowText},
+    {QPalette::Base, SystemColour::WindowBackground},
+    {QPalette::AlternateBase, SystemColour::ButtonFace},
+    {QPalette::Text, SystemColour::WindowText},
+    {QPalette::Button, SystemColour::ButtonFace},
+    {QPalette::ButtonText, SystemColour::ButtonText},
+    {QPalette::BrightText, SystemColour::ButtonHighlight},
+    {QPalette::Light, SystemColour::ButtonHighlight},
+    {QPalette::Midlight, SystemColour::ButtonLight},
+    {QPalette::Mid, SystemColour::ButtonShadow},
+    {QPalette::Dark, SystemColour::ButtonShadow},
+    {QPalette::Shadow, SystemColour::ButtonDarkShadow},
+};
 
 }  // namespace
 
-QColor toQColor(Colour colour) {
-  if (!form::isSystemColour(colour)) {
-    const form::Rgb rgb = form::rgbOf(colour);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-  }
-  return QApplication::palette().color(paletteRole(form::systemColourOf(colour)));
+QColor toQColor(SystemColour colour) { return toQColor(form::classicRgb(colour)); }
+
+QColor toQColor(Colour colour) { return toQColor(form::classicRgb(colour)); }
+
+QPalette classicPalette() {
+  QPalette palette;
+  for (const auto& [role, colour] : paletteRoles) palette.setColor(role, toQColor(colour));
+  return palette;
 }
 
 QColor defaultBackground() { return toQColor(form::defaultBackground); }
