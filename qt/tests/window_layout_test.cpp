@@ -309,7 +309,8 @@ void WindowLayoutTest::bordersAndFocusMarkAreDrawnFromTheClassicLook() {
                        paint(r, QColor(rgb.red, rgb.green, rgb.blue));
                      });
     if (isButton && state.focused) {
-      const form::Rgb face = form::classicRgb(*record->background);
+      const form::Rgb face =
+          form::classicRgb(record->background.value_or(form::defaultBackground));
       form::paintFocusMark(place.width, place.height, dpi, [&](const form::DeviceRect& r) {
         paint(r, QColor(255 - face.red, 255 - face.green, 255 - face.blue));
       });
