@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   vortalin::qt::prepareApplication();
+  QApplication::setStyle(QStringLiteral("Windows"));
   vortalin::bench::ReferenceWindow window;
   window.show();
   return QApplication::exec();

@@ -351,6 +351,9 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   if (kind != Kind::Bare) vortalin::qt::prepareApplication();
+  // The yardstick keeps the classic style it has always been measured with; the game paints
+  // its own look under whatever style Qt picks.
+  if (kind == Kind::Reference) QApplication::setStyle(QStringLiteral("Windows"));
   if (task == "pace") return runPace(kind);
   if (task == "tick-cost") return runTickCost(kind, false);
   if (task == "spaced-tick-cost") return runTickCost(kind, true);

@@ -5,11 +5,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QWidget>
 
-#include "fonts.h"
+#include "colours.h"
 
 namespace vortalin::qt {
 
@@ -24,15 +22,9 @@ int reportStartFailure(const QString& what) {
 
 }  // namespace
 
-void prepareApplication() {
-  // The classic desktop look and its colours: raised bevelled buttons filled with their face
-  // colour in every state, focus shown by a dotted rectangle, sunken square text boxes. A Qt
-  // built without it keeps its default style.
-  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-    QApplication::setStyle(classic);
-    QApplication::setPalette(classic->standardPalette());
-  }
-}
+// The window paints its controls' look itself, so any Qt style will do; the colours are the
+// classic scheme's, for what Qt still draws (the line edit the player types into).
+void prepareApplication() { QApplication::setPalette(classicPalette()); }
 
 int runWindow(const std::function<std::unique_ptr<QWidget>()>& build) {
   std::unique_ptr<QWidget> window;

@@ -1,22 +1,44 @@
 #include "colours.h"
 
-#include <QPalette>
+#include <utility>
+
 #include <QWidget>
 
 #include "form/classic_palette.h"
+#include "form/system_colours.h"
 
 namespace vortalin::qt {
 
-// Linux has no classic system scheme of its own, so system colours come from the classic one,
-// as on the page.
-QColor toQColor(Colour colour) {
-  const form::Rgb rgb = form::classicRgb(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
+namespace {
 
-QColor toQColor(SystemColour colour) {
-  const form::Rgb rgb = form::classicRgb(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
+QColor toQColor(form::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+constexpr std::pair<QPalette::ColorRole, SystemColour> paletteRoles[] = {
+    {QPalette::Window, SystemColour::ButtonFace},
+    {QPalette::WindowText, SystemColour::WindowText},
+    {QPalette::Base, SystemColour::WindowBackground},
+    {QPalette::AlternateBase, SystemColour::ButtonFace},
+    {QPalette::Text, SystemColour::WindowText},
+    {QPalette::Button, SystemColour::ButtonFace},
+    {QPalette::ButtonText, SystemColour::ButtonText},
+    {QPalette::BrightText, SystemColour::ButtonHighlight},
+    {QPalette::Light, SystemColour::ButtonHighlight},
+    {QPalette::Midlight, SystemColour::ButtonLight},
+    {QPalette::Mid, SystemColour::ButtonShadow},
+    {QPalette::Dark, SystemColour::ButtonShadow},
+    {QPalette::Shadow, SystemColour::ButtonDarkShadow},
+};
+
+}  // namespace
+
+QColor toQColor(SystemColour colour) { return toQColor(form::classicRgb(colour)); }
+
+QColor toQColor(Colour colour) { return toQColor(form::classicRgb(colour)); }
+
+QPalette classicPalette() {
+  QPalette palette;
+  for (const auto& [role, colour] : paletteRoles) palette.setColor(role, toQColor(colour));
+  return palette;
 }
 
 QColor defaultBackground() { return toQColor(form::defaultBackground); }

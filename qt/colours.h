@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 #include "core/colour.h"
 
@@ -8,9 +9,15 @@ class QWidget;
 
 namespace vortalin::qt {
 
-/// A 0x00BBGGRR colour, or a system colour (top bit set) from the classic scheme.
-QColor toQColor(Colour colour);
+/// A system colour as this window shows it: the classic scheme's.
 QColor toQColor(SystemColour colour);
+
+/// A 0x00BBGGRR colour, or a system colour (top bit set).
+QColor toQColor(Colour colour);
+
+/// The application palette made of the classic scheme's colours, for what Qt draws itself
+/// (the line edit the player types into) and the colours widgets take from their palette.
+QPalette classicPalette();
 
 /// The colour a control without one of its own shows behind its contents: the button face.
 QColor defaultBackground();

@@ -7,13 +7,14 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
+#include "classic_look.h"
 #include "colours.h"
 #include "course_view.h"
 #include "digits_display.h"
@@ -54,43 +55,63 @@ void applyCommon(QWidget& widget, const ControlRecord& record) {
   if (!record.accessibleName.empty()) widget.setAccessibleName(fromUtf8(record.accessibleName));
 }
 
-// A push button as the classic desktop draws one: the bevel fills the whole button, and only
-// the default button (the one with the focus) gives up its outer pixel to a dark frame. The
-// caption is centred by its ink rather than by the font's line: a stand-in face's line can be
-// far taller than its glyphs and lie unevenly about them (Noto Sans CJK's by nearly half an
-// em), which set the arrows low enough for the bevel to cut them.
+// A push button painted from the classic look: face, rings, caption and, with the focus,
+// the dotted mark. The caption is centred by its ink rather than by the font's line: a
+// stand-in face's line can be far taller than its glyphs and lie unevenly about them (Noto
+// Sans CJK's by nearly half an em), which set the arrows low enough for the bevel to cut them.
 class ClassicButton final : public QPushButton {
  public:
   using QPushButton::QPushButton;
 
  protected:
-  void initStyleOption(QStyleOptionButton* option) const override {
-    QPushButton::initStyleOption(option);
-    if (!(option->features & QStyleOptionButton::DefaultButton)) {
-      option->features &= ~QStyleOptionButton::AutoDefaultButton;
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const form::ButtonState state{.focused = hasFocus(), .pressed = isDown()};
+    const DeviceCanvas canvas = deviceCanvas(*this);
+    inDevicePixels(painter, *this, [&] {
+      painter.fillRect(QRect(QPoint(0, 0), canvas.size), palette().color(QPalette::Button));
+      fillRings(painter, form::buttonRings(state), canvas);
+    });
+    const QString caption = text();
+    if (!caption.isEmpty()) {
+      const QPointF centre = logicalRect(form::captionArea(canvas.size.width(),
+                                                           canvas.size.height(), state,
+                                                           canvas.dotsPerInch),
+                                         *this)
+                                 .center();
+      // The outlines' bounds: Qt's tight bounding rectangle always reaches down to the baseline.
+      QPainterPath outline;
+      outline.addText(0, 0, font(), caption);
+      painter.setPen(palette().color(QPalette::ButtonText));
+      painter.drawText(centre - outline.boundingRect().center(), caption);
     }
+    if (state.focused) inDevicePixels(painter, *this, [&] { invertFocusMark(painter, canvas); });
+  }
+};
+
+// A label painted from the classic look: its border's rings, and its text from the top of
+// the inside, aligned and wrapped as the table says.
+class ClassicLabel final : public QLabel {
+ public:
+  ClassicLabel(const ControlRecord& record, QWidget* parent)
+      : QLabel(fromUtf8(record.caption), parent), record_(record) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const DeviceCanvas canvas = deviceCanvas(*this);
+    inDevicePixels(painter, *this, [&] { fillRings(painter, form::borderRings(record_), canvas); });
+    const QRectF area = logicalRect(form::labelTextArea(record_, canvas.size.width(),
+                                                        canvas.size.height(), canvas.dotsPerInch),
+                                    *this);
+    painter.setPen(palette().color(foregroundRole()));
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) |
+                      (wordWrap() ? Qt::TextWordWrap : 0);
+    painter.drawText(area, flags, text());
   }
 
-  void paintEvent(QPaintEvent*) override {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    if (caption.isEmpty()) return;
-    QPointF centre = QRectF(rect()).center();
-    if (option.state & QStyle::State_Sunken) {
-      centre += QPointF(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    }
-    // The outlines' bounds: Qt's tight bounding rectangle always reaches down to the baseline.
-    QPainterPath outline;
-    outline.addText(0, 0, font(), caption);
-    const QRectF ink = outline.boundingRect();
-    painter.setPen(option.palette.color(QPalette::ButtonText));
-    painter.drawText(centre - ink.center(), caption);
-  }
+ private:
+  const ControlRecord& record_;
 };
 
 QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
@@ -100,7 +121,7 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
   // becomes the default one.
   button->setAutoDefault(true);
   if (record.graphicalStyle) {
-    // The style fills the face with the button colour whatever its state.
+    // A graphical button shows its own colours; the others the classic scheme's.
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, backgroundOf(record));
     palette.setColor(QPalette::ButtonText,
@@ -115,14 +136,14 @@ QWidget* makeButton(QWidget& parent, const ControlRecord& record) {
 QWidget* makeTextBox(QWidget& parent, const ControlRecord& record) {
   auto* box =
       new DigitsDisplay(fromUtf8(record.caption), textAlignment(record.alignment, Qt::AlignVCenter),
-                        form::frameWidthPixels(record), &parent);
+                        form::borderRings(record), &parent);
   applyCommon(*box, record);
   box->editor().setAccessibleName(box->accessibleName());
   return box;
 }
 
 QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
-  auto* label = new QLabel(fromUtf8(record.caption), &parent);
+  auto* label = new ClassicLabel(record, &parent);
   applyCommon(*label, record);
   label->setTextFormat(Qt::PlainText);
   // Opaque in its own colour, so it keeps it when the window's background changes.
@@ -134,18 +155,12 @@ QWidget* makeLabel(QWidget& parent, const ControlRecord& record) {
   }
   label->setAlignment(textAlignment(record.alignment, Qt::AlignTop));
   label->setWordWrap(record.wordWrap);
-  if (record.border == form::Border::Single) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-  }
   return label;
 }
 
 PictureBox* makePictureBox(QWidget& parent, const ControlRecord& record) {
-  const auto frame =
-      record.border == form::Border::Sunken ? PictureBox::Frame::Sunken : PictureBox::Frame::Plain;
-  auto* box = new PictureBox(&parent, widgetRect(record), frame, form::frameWidthPixels(record),
-                             backgroundOf(record));
+  auto* box = new PictureBox(&parent, widgetRect(record), form::borderRings(record),
+                             form::frameWidthPixels(record), backgroundOf(record));
   applyCommon(*box, record);
   if (record.picture != form::Picture::None) box->setPicture(loadPicture(record.picture));
   return box;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "form/frames_and_tab_order.h"
-
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -15,37 +13,22 @@
 #include <QStyle>
 #include <QTextLayout>
 
+#include "classic_look.h"
 #include "form/keys_and_focus.h"
 
 namespace vortalin::qt {
 
 namespace {
 
-enum PanelColour { OuterTopLeft, InnerTopLeft, OuterBottomRight, InnerBottomRight, Inside };
-
-// A sunken border of `rings` logical pixels drawn in device pixels: ring k spans the device
-// pixels between k and k + 1 logical pixels from each edge, so it scales with the screen and
-// leaves no gap at any ratio. The bottom-right lines run over the ends of the top-left ones,
-// as on the classic desktop.
-void drawSunkenBorder(QPainter& painter, QSize device, qreal ratio, int rings,
-                      const std::array<QRgb, 5>& colours) {
-  const int w = device.width(), h = device.height();
-  for (int k = 0; k < rings; ++k) {
-    const int from = qRound(k * ratio), to = qRound((k + 1) * ratio), band = to - from;
-    const QColor topLeft = colours[k == 0 ? OuterTopLeft : InnerTopLeft];
-    const QColor bottomRight = colours[k == 0 ? OuterBottomRight : InnerBottomRight];
-    painter.fillRect(from, from, w - 2 * from, band, topLeft);
-    painter.fillRect(from, from, band, h - 2 * from, topLeft);
-    painter.fillRect(from, h - to, w - 2 * from, band, bottomRight);
-    painter.fillRect(w - to, from, band, h - 2 * from, bottomRight);
-  }
-}
+// The colour of the inside: the window's colour reaches the display through its palette too,
+// and the race turns that red, but a text box keeps its own.
+QColor insideColour(const QWidget& display) { return display.palette().color(QPalette::Base); }
 
 }  // namespace
 
-DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, int borderWidth,
+DigitsDisplay::DigitsDisplay(const QString& text, Qt::Alignment alignment, form::Rings border,
                              QWidget* parent)
-    : QWidget(parent), editor_(new QLineEdit(text, this)), borderWidth_(borderWidth) {
+    : QWidget(parent), editor_(new QLineEdit(text, this)), border_(border) {
   setFocusPolicy(Qt::StrongFocus);
   // The panel covers every pixel: nothing beneath needs painting first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,21 +53,26 @@ void DigitsDisplay::setText(const QString& text) {
 }
 
 QRect DigitsDisplay::insideRect() const {
-  return rect().marginsRemoved({borderWidth_, borderWidth_, borderWidth_, borderWidth_});
+  const int rim = static_cast<int>(border_.size());
+  return rect().marginsRemoved({rim, rim, rim, rim});
 }
 
-// Where a line edit of the inside's size draws `text`: on a line centred in its contents and
-// kept off its edges by its margins, aligned as the editor is, measured as it measures.
+// Where a line edit over the inside draws `text`: on a line centred in the text box's text
+// area, aligned as the editor is, measured as it measures.
 DigitsDisplay::Placed DigitsDisplay::place(const QString& text) const {
   QTextLayout layout(text, font(), this);
   layout.beginLayout();
   const QTextLine line = layout.createLine();
   layout.endLayout();
   const QFontMetrics metrics = fontMetrics();
-  const QRect inside = insideRect();
-  const QRect lineRect = inside.adjusted(form::textBoxMarginPixels, 0, -form::textBoxMarginPixels, 0);
+  const DeviceCanvas canvas = deviceCanvas(*this);
+  const QRect lineRect = logicalRect(form::textBoxTextArea(canvas.size.width(),
+                                                           canvas.size.height(),
+                                                           canvas.dotsPerInch),
+                                     *this)
+                             .toRect();
   const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
-  const int top = inside.y() + (inside.height() - height + 1) / 2;
+  const int top = lineRect.y() + (lineRect.height() - height + 1) / 2;
   const int leftBearing = std::max(0, -metrics.minLeftBearing());
   const int used = qRound(line.naturalTextWidth()) + 1 + std::max(0, -metrics.minRightBearing());
   int start = lineRect.x();
@@ -138,26 +126,17 @@ void DigitsDisplay::replaceText(const QString& text) {
   shown_ = std::move(placed);
 }
 
-DigitsDisplay::PanelColours DigitsDisplay::panelColours() const {
-  const QPalette& colours = palette();
-  // The inner bottom-right line is the button face, as the classic client edge draws it, and
-  // not the window's colour, which the race turns red.
-  return {colours.color(QPalette::Dark).rgb(), colours.color(QPalette::Shadow).rgb(),
-          colours.color(QPalette::Light).rgb(), colours.color(QPalette::Button).rgb(),
-          colours.color(QPalette::Base).rgb()};
-}
-
-// The empty box in device pixels, made again when the size, the scale or a colour changes.
+// The empty box in device pixels, made again when the size, the scale or the inside's colour
+// changes.
 const QPixmap& DigitsDisplay::panel() {
-  const qreal ratio = devicePixelRatioF();
-  const QSize device(qRound(width() * ratio), qRound(height() * ratio));
-  const PanelColours colours = panelColours();
-  if (panel_.size() == device && colours == panelColours_) return panel_;
-  panelColours_ = colours;
-  panel_ = QPixmap(device);
-  panel_.fill(QColor(colours[Inside]));
+  const DeviceCanvas canvas = deviceCanvas(*this);
+  const QRgb inside = insideColour(*this).rgb();
+  if (panel_.size() == canvas.size && inside == panelInside_) return panel_;
+  panelInside_ = inside;
+  panel_ = QPixmap(canvas.size);
+  panel_.fill(QColor(inside));
   QPainter painter(&panel_);
-  drawSunkenBorder(painter, device, ratio, borderWidth_, colours);
+  fillRings(painter, border_, canvas);
   return panel_;
 }
 
@@ -166,11 +145,8 @@ const QPixmap& DigitsDisplay::panel() {
 void DigitsDisplay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QPixmap& pixels = panel();
+  inDevicePixels(painter, *this, [&] { painter.drawPixmap(QPointF(0, 0), pixels); });
   const qreal ratio = devicePixelRatioF();
-  painter.save();
-  painter.scale(1 / ratio, 1 / ratio);
-  painter.drawPixmap(QPointF(0, 0), pixels);
-  painter.restore();
   if (editor_->isVisible() || shown_.text.isEmpty()) return;
   painter.setClipRect(insideRect(), Qt::IntersectClip);
   const QColor colour = palette().color(QPalette::Text);
@@ -231,7 +207,7 @@ void DigitsDisplay::mouseReleaseEvent(QMouseEvent* event) {
 void DigitsDisplay::changeEvent(QEvent* event) {
   switch (event->type()) {
     case QEvent::PaletteChange:
-      if (panelColours() == panelColours_) return;
+      if (insideColour(*this).rgb() == panelInside_) return;
       break;
     case QEvent::FontChange:
     case QEvent::LayoutDirectionChange: shown_ = place(shown_.text); break;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include <QGlyphRun>
@@ -8,22 +7,24 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "form/classic_look.h"
 #include "glyph_images.h"
 
 class QLineEdit;
 
 namespace vortalin::qt {
 
-/// A text box for a number that the game rewrites every tick. It draws its sunken border and
-/// white inside once per size, scale and palette, draws its text where a line edit would put
-/// it, and repaints only the characters that change. A frameless line edit over the inside
-/// takes over while the player types.
+/// A text box for a number that the game rewrites every tick. It draws its border's rings and
+/// its inside once per size, scale and inside colour, draws its text where a line edit would
+/// put it, and repaints only the characters that change. A frameless line edit over the
+/// inside takes over while the player types.
 class DigitsDisplay final : public QWidget {
   Q_OBJECT
 
  public:
-  /// A box with a sunken border `borderWidth` logical pixels wide around its inside.
-  DigitsDisplay(const QString& text, Qt::Alignment alignment, int borderWidth, QWidget* parent);
+  /// A box with the border's rings around its inside, each one logical pixel wide.
+  DigitsDisplay(const QString& text, Qt::Alignment alignment, form::Rings border,
+                QWidget* parent);
 
   QString text() const;
   void setText(const QString& text);
@@ -58,8 +59,6 @@ class DigitsDisplay final : public QWidget {
   Placed place(const QString& text) const;
   static std::vector<Glyph> glyphsOf(const Placed& placed);
   QRegion changedArea(const Placed& before, const Placed& after) const;
-  using PanelColours = std::array<QRgb, 5>;
-  PanelColours panelColours() const;
   const QPixmap& panel();
   void replaceText(const QString& text);
   void showEditor();
@@ -67,11 +66,11 @@ class DigitsDisplay final : public QWidget {
   bool forwardToEditor(QMouseEvent* event);
 
   QLineEdit* editor_;
-  int borderWidth_;
+  form::Rings border_;
   Placed shown_;
   QPixmap panel_;
+  QRgb panelInside_ = 0;
   GlyphImages largeGlyphs_;
-  PanelColours panelColours_{};
   bool editing_ = false;
 };
 

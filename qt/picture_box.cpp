@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "classic_look.h"
 #include "form/pictures.h"
 
 namespace vortalin::qt {
@@ -31,26 +32,12 @@ QPixmap enlarged(const QPixmap& picture, QSize size) {
   return QPixmap::fromImage(image);
 }
 
-// The classic sunken border: two lines, each one logical pixel wide, so that it grows with
-// the screen's scale up to the inside (Qt's own panel is drawn in device pixels).
-void drawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette) {
-  const auto line = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
-  };
-  line(rect, palette.color(QPalette::Dark), palette.color(QPalette::Light));
-  line(rect.adjusted(1, 1, -1, -1), palette.color(QPalette::Shadow),
-       palette.color(QPalette::Button));
-}
-
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
-                       const QColor& background)
+PictureBox::PictureBox(QWidget* parent, const QRect& geometry, form::Rings border,
+                       int frameWidth, const QColor& background)
     : QWidget(parent),
-      frame_(frame),
+      border_(border),
       frameWidth_(frameWidth),
       background_(background),
       inside_(new QWidget(this)) {
@@ -90,17 +77,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect dirty = event->rect();
   painter.fillRect(dirty, background_);
-  if (frame_ == Frame::Sunken) {
-    drawSunkenBorder(painter, rect(), palette());
-  }
-  if (picture_.isNull()) return;
-  const QPixmap& picture = devicePicture();
-  const qreal ratio = devicePixelRatioF();
-  const QRect inside = insideRect();
-  painter.scale(1 / ratio, 1 / ratio);
-  painter.setClipRect(QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio),
-                      Qt::IntersectClip);
-  painter.drawPixmap(QPointF(inside.topLeft()) * ratio, picture);
+  inDevicePixels(painter, *this, [&] {
+    fillRings(painter, border_, deviceCanvas(*this));
+    if (picture_.isNull()) return;
+    const qreal ratio = devicePixelRatioF();
+    const QRect inside = insideRect();
+    painter.setClipRect(QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio),
+                        Qt::IntersectClip);
+    painter.drawPixmap(QPointF(inside.topLeft()) * ratio, devicePicture());
+  });
 }
 
 }  // namespace vortalin::qt

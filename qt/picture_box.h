@@ -4,25 +4,25 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "form/classic_look.h"
+
 namespace vortalin::qt {
 
 /// A box that fills its inside with a background colour, shows a picture at the inside's
 /// top-left corner at its natural size, and holds child controls clipped to its inside.
-/// The frame around the inside is either a sunken border or plain background.
+/// The frame around the inside shows the border's rings, or none, on the background.
 class PictureBox final : public QWidget {
   Q_OBJECT
 
  public:
-  enum class Frame { Plain, Sunken };
-
   /// A box at a fixed place and size in its parent; `frameWidth` pixels lie around the inside.
-  PictureBox(QWidget* parent, const QRect& geometry, Frame frame, int frameWidth,
+  PictureBox(QWidget* parent, const QRect& geometry, form::Rings border, int frameWidth,
              const QColor& background);
 
   void setPicture(const QPixmap& picture);
   const QPixmap& picture() const { return picture_; }
   QColor background() const { return background_; }
-  Frame frame() const { return frame_; }
+  form::Rings border() const { return border_; }
 
   /// The area within the frame, in this box's coordinates.
   QRect insideRect() const;
@@ -39,7 +39,7 @@ class PictureBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Frame frame_;
+  form::Rings border_;
   int frameWidth_;
   QColor background_;
   QPixmap picture_;

@@ -26,7 +26,7 @@ class Course {
     const form::ControlRecord& form = form::formTable.front();
     window_.resize(twipsToPixels(form.width), twipsToPixels(form.height));
     const form::ControlRecord& frame = *form::findControl("Picture1");
-    frame_ = new PictureBox(&window_, qt::widgetRect(frame), PictureBox::Frame::Sunken,
+    frame_ = new PictureBox(&window_, qt::widgetRect(frame), form::borderRings(frame),
                             form::frameWidthPixels(frame), defaultBackground());
     QWidget* inside = &frame_->inside();
     if (light) {
@@ -36,7 +36,7 @@ class Course {
     for (const form::ControlRecord& record : form::formTable) {
       if (record.container != "Picture1") continue;
       auto* box = new PictureBox(
-          inside, qt::widgetRect(record), PictureBox::Frame::Plain, form::frameWidthPixels(record),
+          inside, qt::widgetRect(record), form::borderRings(record), form::frameWidthPixels(record),
           record.background ? toQColor(*record.background) : defaultBackground());
       box->setPicture(loadPicture(record.picture));
       box->lower();

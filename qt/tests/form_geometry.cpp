@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     const QPoint origin = widget == &window ? QPoint(0, 0) : widget->mapTo(&window, QPoint(0, 0));
     printRect(out, widget->objectName(), QRect(origin, widget->size()));
     const auto* box = qobject_cast<vortalin::qt::PictureBox*>(widget);
-    if (box && box->frame() == vortalin::qt::PictureBox::Frame::Sunken) {
+    if (box && !box->border().empty()) {
       printRect(out, widget->objectName() + QStringLiteral(".inside"),
                 box->insideRect().translated(origin));
     }

@@ -2,9 +2,12 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRawFont>
 #include <QTest>
 
+#include "form/classic_look.h"
+#include "form/classic_palette.h"
 #include "form/form_table.h"
 #include "form/pictures.h"
 #include "form/stand_in_fonts.h"
@@ -61,9 +64,11 @@ class WindowLayoutTest : public QObject {
   void fontsAreRequestedAsTheTableSays_data();
   void fontsAreRequestedAsTheTableSays();
   void textsColoursAndAlignmentFollowTheTable();
-  // Focus changed a button's face colour, and the bevel lacked its shadow.
-  void buttonsKeepTheirFaceInEveryStateInsideAFullBevel_data();
-  void buttonsKeepTheirFaceInEveryStateInsideAFullBevel();
+  // Every ring and focus-mark pixel of each control in the window against a picture drawn
+  // from the classic look's data: the colours were the style's, the bevels stayed one device
+  // pixel at 1.5 and 2, the title's border was its text colour, the focus mark left a gap.
+  void bordersAndFocusMarkAreDrawnFromTheClassicLook_data();
+  void bordersAndFocusMarkAreDrawnFromTheClassicLook();
   void buttonsAndTextBoxesHaveJapaneseAccessibleNames();
   void clockIsPreciseEveryTenMillisecondsAndOffAtOpening();
 };
@@ -228,15 +233,9 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   MainWindow window{timeStandsStill};
   QCOMPARE(textBox(window, "Text1").text(), QStringLiteral("1000"));
   QCOMPARE(textBox(window, "Text2").text(), QStringLiteral("0"));
-  const QPalette colours = QApplication::palette();
   for (const char* name : {"Text1", "Text2"}) {
     QVERIFY(textBox(window, name).editor().alignment() & Qt::AlignRight);
     QVERIFY(!textBox(window, name).editor().isReadOnly());
-    // A sunken border with square corners, not a flat one with rounded corners.
-    const QImage box = textBox(window, name).grab().toImage();
-    QCOMPARE(box.pixelColor(0, 0), colours.color(QPalette::Dark));
-    QCOMPARE(box.pixelColor(1, 1), colours.color(QPalette::Shadow));
-    QCOMPARE(box.pixelColor(box.width() - 1, box.height() - 1), colours.color(QPalette::Light));
   }
   QCOMPARE(button(window, "Command1").text(), QStringLiteral("START"));
   QCOMPARE(button(window, "Command2").text(), QStringLiteral("←"));
@@ -247,8 +246,6 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   QCOMPARE(title.text(), QStringLiteral("MORVANTE ver 1.0"));
   QVERIFY(title.alignment() & Qt::AlignHCenter);
   QVERIFY(title.wordWrap());
-  QCOMPARE(title.frameShape(), QFrame::Box);
-  QCOMPARE(title.lineWidth(), 1);
   QVERIFY(title.autoFillBackground());
   QCOMPARE(title.palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xFF));
   QCOMPARE(title.palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xC0));
@@ -267,52 +264,79 @@ void WindowLayoutTest::textsColoursAndAlignmentFollowTheTable() {
   QCOMPARE(window.controls().get<PictureBox>("Picture4", 0)->background(), QColor(0, 0, 255));
   QCOMPARE(window.controls().get<PictureBox>("Picture4", 1)->background(), QColor(0, 0, 255));
   QCOMPARE(window.controls().get<PictureBox>("Picture1")->background(), defaultBackground());
-  QCOMPARE(window.controls().get<PictureBox>("Picture1")->frame(), PictureBox::Frame::Sunken);
   QCOMPARE(window.palette().color(QPalette::Window),
            QApplication::palette().color(QPalette::Button));
 }
 
-void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel_data() {
-  QTest::addColumn<QByteArray>("name");
-  QTest::addColumn<QByteArray>("state");
-  for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
-    for (const char* state : {"at rest", "focused", "pressed"}) {
-      QTest::addRow("%s %s", name, state) << QByteArray(name) << QByteArray(state);
-    }
-  }
+void WindowLayoutTest::bordersAndFocusMarkAreDrawnFromTheClassicLook_data() {
+  QTest::addColumn<bool>("stopPressed");
+  QTest::newRow("opening, START focused") << false;
+  QTest::newRow("STOP held down") << true;
 }
 
-void WindowLayoutTest::buttonsKeepTheirFaceInEveryStateInsideAFullBevel() {
-  QFETCH(QByteArray, name);
-  QFETCH(QByteArray, state);
+void WindowLayoutTest::bordersAndFocusMarkAreDrawnFromTheClassicLook() {
+  QFETCH(bool, stopPressed);
   MainWindow window{timeStandsStill};
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));
-  auto& pushButton = button(window, name.constData());
-  if (state == "focused") {
-    // From the keyboard, which is when the focus is shown.
-    pushButton.setFocus();
-    QTest::keyClick(&pushButton, Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), &pushButton);
-  }
-  if (state != "focused") window.controls().widget("Text1")->setFocus();
-  if (state == "pressed") pushButton.setDown(true);
+  QCOMPARE(QApplication::focusWidget(), window.controls().widget("Command1"));
+  if (stopPressed) button(window, "Command4").setDown(true);
   QCoreApplication::processEvents();
+  const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const int dpi = qRound(window.devicePixelRatioF() * form::designDotsPerInch);
 
-  const QImage face = pushButton.grab().toImage();
-  const auto pixel = [&face](int x, int y) { return face.pixelColor(x, y); };
-  const ControlRecord& record = *form::findControl(name.toStdString());
-  // Between the bevel, the focus rectangle and the caption.
-  QCOMPARE(pixel(6, 6), toQColor(*record.background));
-  if (state == "at rest") {
-    const QPalette colours = QApplication::palette();
-    const int right = face.width() - 1;
-    const int bottom = face.height() - 1;
-    QCOMPARE(pixel(0, 0), colours.color(QPalette::Light));
-    QCOMPARE(pixel(right, bottom), colours.color(QPalette::Shadow));
-    QCOMPARE(pixel(right - 1, bottom - 1), colours.color(QPalette::Dark));
+  // The picture the description draws, in the classic colours: each ring, and each dot of
+  // the focus mark as the inverse of the face beneath it; clear where it draws nothing. The
+  // table lists the controls front to back.
+  QImage expected(shown.size(), QImage::Format_ARGB32);
+  expected.fill(Qt::transparent);
+  for (auto record = form::formTable.rbegin(); record != form::formTable.rend(); ++record) {
+    if (record->container != form::formTable.front().name) continue;
+    const form::PixelRect place = form::pixelRect(*record, dpi);
+    const auto paint = [&](const form::DeviceRect& r, QColor colour) {
+      QPainter painter(&expected);
+      painter.setCompositionMode(QPainter::CompositionMode_Source);
+      painter.fillRect(place.left + r.left, place.top + r.top, r.width, r.height, colour);
+    };
+    paint({0, 0, place.width, place.height}, Qt::transparent);
+    const form::ButtonState state{.focused = record->name == "Command1",
+                                  .pressed = stopPressed && record->name == "Command4"};
+    const bool isButton = record->kind == ControlKind::CommandButton;
+    form::paintRings(isButton ? form::buttonRings(state) : form::borderRings(*record),
+                     place.width, place.height, dpi,
+                     [&](const form::DeviceRect& r, SystemColour colour) {
+                       const form::Rgb rgb = form::classicRgb(colour);
+                       paint(r, QColor(rgb.red, rgb.green, rgb.blue));
+                     });
+    if (isButton && state.focused) {
+      const form::Rgb face =
+          form::classicRgb(record->background.value_or(form::defaultBackground));
+      form::paintFocusMark(place.width, place.height, dpi, [&](const form::DeviceRect& r) {
+        paint(r, QColor(255 - face.red, 255 - face.green, 255 - face.blue));
+      });
+    }
   }
+  int compared = 0;
+  QStringList wrong;
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) {
+      const QRgb want = expected.pixel(x, y);
+      if (qAlpha(want) == 0) continue;
+      ++compared;
+      const QRgb got = shown.pixel(x, y);
+      if ((got & RGB_MASK) == (want & RGB_MASK)) continue;
+      wrong.append(QStringLiteral("(%1,%2) %3 for %4")
+                       .arg(x)
+                       .arg(y)
+                       .arg(got & RGB_MASK, 6, 16, QChar('0'))
+                       .arg(want & RGB_MASK, 6, 16, QChar('0')));
+    }
+  }
+  QVERIFY(compared > 2000);
+  QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1 of %2 pixels differ, first: %3")
+                                           .arg(wrong.size())
+                                           .arg(compared)
+                                           .arg(wrong.mid(0, 8).join(QStringLiteral("; ")))));
 }
 
 void WindowLayoutTest::buttonsAndTextBoxesHaveJapaneseAccessibleNames() {
