@@ -82,8 +82,13 @@ class ClassicButton final : public QPushButton {
       // The outlines' bounds: Qt's tight bounding rectangle always reaches down to the baseline.
       QPainterPath outline;
       outline.addText(0, 0, font(), caption);
+      painter.save();
+      painter.setClipRect(logicalRect(form::captionClip(canvas.size.width(), canvas.size.height(),
+                                                        state, canvas.dotsPerInch),
+                                      *this));
       painter.setPen(palette().color(QPalette::ButtonText));
       painter.drawText(centre - outline.boundingRect().center(), caption);
+      painter.restore();
     }
     if (state.focused) inDevicePixels(painter, *this, [&] { invertFocusMark(painter, canvas); });
   }
