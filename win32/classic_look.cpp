@@ -6,22 +6,15 @@ namespace vortalin::win32 {
 
 namespace {
 
-constexpr const wchar_t* frameProperty = L"vortalin.Frame";
-constexpr const wchar_t* procedureProperty = L"vortalin.FramedProcedure";
-
+// The frame is found through the window's user data rather than a property: under Wine
+// each property read is a request to its server, and a text box sees messages every tick.
 LRESULT CALLBACK framedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto* frame = static_cast<const Frame*>(GetPropW(window, frameProperty));
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, procedureProperty));
+  const auto* frame = reinterpret_cast<const Frame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_NCCALCSIZE: takeFrameOff(*frame, *reinterpret_cast<RECT*>(lParam)); return 0;
     case WM_NCPAINT: paintFrame(window, *frame); return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-      RemovePropW(window, frameProperty);
-      RemovePropW(window, procedureProperty);
-      break;
   }
-  return CallWindowProcW(original, window, message, wParam, lParam);
+  return CallWindowProcW(frame->systemProcedure, window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -61,10 +54,9 @@ void paintFrame(HWND window, const Frame& frame) {
   paintRings(dc.get(), outer, frame.rings, frame.dpi);
 }
 
-void frameWindow(HWND window, const Frame* frame) {
-  SetPropW(window, frameProperty, const_cast<Frame*>(frame));
-  SetPropW(window, procedureProperty,
-           reinterpret_cast<HANDLE>(GetWindowLongPtrW(window, GWLP_WNDPROC)));
+void frameWindow(HWND window, Frame& frame) {
+  frame.systemProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&frame));
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(framedProcedure));
 }
 

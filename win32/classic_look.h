@@ -10,6 +10,7 @@ namespace vortalin::win32 {
 struct Frame {
   form::Rings rings;
   int dpi = USER_DEFAULT_SCREEN_DPI;
+  WNDPROC systemProcedure = nullptr;  // of a window of a system class, once framed
 };
 
 /// A part of a control, given from its top-left corner, placed in the control's `area`.
@@ -28,8 +29,9 @@ void takeFrameOff(const Frame& frame, RECT& outer);
 void paintFrame(HWND window, const Frame& frame);
 
 /// Gives a window of a system class (an edit or a static control) a frame drawn from the
-/// shared look in place of Windows' own border; the frame must outlive the window. Set the
-/// window's place afterwards with SWP_FRAMECHANGED for Windows to make room for it.
-void frameWindow(HWND window, const Frame* frame);
+/// shared look in place of Windows' own border; the frame must outlive the window, and the
+/// window's user data is the frame's. Set the window's place afterwards with
+/// SWP_FRAMECHANGED for Windows to make room for it.
+void frameWindow(HWND window, Frame& frame);
 
 }  // namespace vortalin::win32

@@ -98,7 +98,7 @@ void FormControls::create(int row, HWND form, HINSTANCE instance) {
   if (control.window == nullptr) {
     throw StartupError("cannot create the control " + std::string(record.name), GetLastError());
   }
-  if (control.frame) frameWindow(control.window, control.frame.get());
+  if (control.frame) frameWindow(control.window, *control.frame);
 }
 
 // Windows draws a container's children, and moves the focus among them, in the order of

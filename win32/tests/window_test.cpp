@@ -79,6 +79,11 @@ int faceWeight(HFONT font) {
   return weight[0] << 8 | weight[1];
 }
 
+/// A colour as the captured pixels hold it, 0x00RRGGBB.
+std::uint32_t pixelOf(COLORREF colour) {
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
 /// Where a button's caption inks its face: every pixel inside the bevel that is not the
 /// face's colour, and how thick its dark strokes are on average across a row.
 struct CaptionInk {
@@ -90,7 +95,7 @@ CaptionInk captionInk(HWND button, COLORREF face, int bevelWidth) {
   const std::vector<std::uint32_t> pixels = insidePixels(button);
   RECT inside{};
   GetClientRect(button, &inside);
-  const std::uint32_t facePixel = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const std::uint32_t facePixel = pixelOf(face);
   const auto dark = [](std::uint32_t pixel) {
     return (pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) < 3 * 0x60;
   };
@@ -209,7 +214,7 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
 // A caption drawn by its line box rather than its ink sits low in a short button, or runs
 // into the bevel; a stand-in condensed too far draws START in thin strokes.
 TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
-  SetFocus(control("Text1"));  // no focus rectangle over a caption
+  SetFocus(control("Text1"));  // no focus mark over a caption
   pump(window);
   const int dpi = window.dotsPerInch();
   const double designPixel = dpi / 96.0;
@@ -236,11 +241,6 @@ TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
       EXPECT_GE(stroke, 0.16) << "START's strokes are " << ink.meanStroke << " pixels wide";
     }
   }
-}
-
-/// A colour as the captured pixels hold it, 0x00RRGGBB.
-std::uint32_t pixelOf(COLORREF colour) {
-  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
 }
 
 // Every ring of every control and every dot of the focused button's mark, pixel for pixel,
