@@ -40,18 +40,39 @@ void invertFocusMark(HDC dc, RECT area, int dpi) {
       });
 }
 
+// An edit draws its one line at the top of its inside: the inside is cut to the line, so
+// that the line is centred within the rings.
 void takeFrameOff(const Frame& frame, RECT& outer) {
   outer = placeIn(outer, form::insetRect(outer.right - outer.left, outer.bottom - outer.top,
                                          static_cast<int>(frame.rings.size()), frame.dpi));
+  const int spare = outer.bottom - outer.top - frame.lineHeight;
+  if (frame.lineHeight > 0 && spare > 0) {
+    outer.top += spare / 2;
+    outer.bottom = outer.top + frame.lineHeight;
+  }
 }
 
 void paintFrame(HWND window, const Frame& frame) {
-  if (frame.rings.empty()) return;
+  if (frame.rings.empty() && frame.lineHeight == 0) return;
   RECT outer{};
   GetWindowRect(window, &outer);
   OffsetRect(&outer, -outer.left, -outer.top);
   const WindowDc dc(window, true);
   paintRings(dc.get(), outer, frame.rings, frame.dpi);
+  if (frame.lineHeight == 0) return;
+  const RECT inside = placeIn(
+      outer,
+      form::insetRect(outer.right, outer.bottom, static_cast<int>(frame.rings.size()), frame.dpi));
+  RECT line = outer;
+  takeFrameOff(frame, line);
+  auto background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(window), WM_CTLCOLOREDIT,
+                                                          reinterpret_cast<WPARAM>(dc.get()),
+                                                          reinterpret_cast<LPARAM>(window)));
+  if (background == nullptr) background = GetSysColorBrush(COLOR_WINDOW);
+  const RECT above{inside.left, inside.top, inside.right, line.top};
+  const RECT below{inside.left, line.bottom, inside.right, inside.bottom};
+  FillRect(dc.get(), &above, background);
+  FillRect(dc.get(), &below, background);
 }
 
 void frameWindow(HWND window, Frame& frame) {

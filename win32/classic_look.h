@@ -10,6 +10,7 @@ namespace vortalin::win32 {
 struct Frame {
   form::Rings rings;
   int dpi = USER_DEFAULT_SCREEN_DPI;
+  int lineHeight = 0;                 // a one-line text box's line, centred in the inside
   WNDPROC systemProcedure = nullptr;  // of a window of a system class, once framed
 };
 
@@ -22,10 +23,12 @@ void paintRings(HDC dc, RECT area, form::Rings rings, int dpi);
 /// Inverts the dots of a focused button's mark over `area`.
 void invertFocusMark(HDC dc, RECT area, int dpi);
 
-/// Takes a frame's rings off a window's outer rectangle: what is left is its inside.
+/// Takes a frame's rings off a window's outer rectangle, and where it holds a line, the room
+/// above and below it: what is left is the window's inside.
 void takeFrameOff(const Frame& frame, RECT& outer);
 
-/// Paints a window's frame into its non-client area.
+/// Paints a window's frame into its non-client area (the room around a line in the window's
+/// background).
 void paintFrame(HWND window, const Frame& frame);
 
 /// Gives a window of a system class (an edit or a static control) a frame drawn from the

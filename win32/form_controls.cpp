@@ -135,13 +135,24 @@ void FormControls::applyFonts(int dpi) {
     }
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     control.font = std::move(font);  // the old font goes once nothing uses it
-    if (record.kind == ControlKind::TextBox) setTextMargins(control, dpi);
+    if (record.kind == ControlKind::TextBox) placeText(control, dpi);
   }
 }
 
-// The text runs in the shared look's text area: the edit's margins are what lies between
-// the inside of its frame and that area.
-void FormControls::setTextMargins(const Control& control, int dpi) {
+// The text runs in the shared look's text area: its line centred within the frame, and the
+// edit's margins what lies between the inside of the frame and the area's sides.
+void FormControls::placeText(const Control& control, int dpi) {
+  if (control.frame) {
+    TEXTMETRICW metrics{};
+    {
+      const WindowDc dc(control.window);
+      const Selection font(dc.get(), control.font.get());
+      GetTextMetricsW(dc.get(), &metrics);
+    }
+    control.frame->lineHeight = metrics.tmHeight;
+    SetWindowPos(control.window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
   RECT outer{};
   GetWindowRect(control.window, &outer);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;

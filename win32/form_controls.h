@@ -58,7 +58,7 @@ class FormControls {
   void applyFonts(int dpi);
   void applyLooks(int dpi);
   void place(int dpi);
-  static void setTextMargins(const Control& control, int dpi);
+  static void placeText(const Control& control, int dpi);
 
   const PictureSet& pictures_;
   std::vector<Control> controls_;  // by row of the table; empty for the form and the timer

@@ -315,8 +315,8 @@ TEST_P(WindowLayout, RingsAndFocusDotsAreTheSharedLooksInSystemColours) {
   }
 }
 
-// A text box's digits run within its margins, and a label's text starts at the inside of
-// its border: as the shared look places them.
+// A text box's digits run within its margins on a line centred in its frame, and a label's
+// text starts at the inside of its border: as the shared look places them.
 TEST_P(WindowLayout, TextRunsWhereTheSharedLookPutsIt) {
   const int dpi = window.dotsPerInch();
   for (const form::ControlRecord& record : form::formTable) {
@@ -333,7 +333,19 @@ TEST_P(WindowLayout, TextRunsWhereTheSharedLookPutsIt) {
                                           : form::labelTextArea(record, width, height, dpi);
     EXPECT_EQ(text.left - outer.left, area.left) << record.name;
     EXPECT_EQ(text.right - outer.left, area.left + area.width) << record.name;
-    if (!textBox) {
+    if (textBox) {
+      TEXTMETRICW line{};
+      {
+        const WindowDc dc(box);
+        const Selection font(dc.get(),
+                             reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc.get(), &line);
+      }
+      POINT first{0, static_cast<short>(HIWORD(SendMessageW(box, EM_POSFROMCHAR, 0, 0)))};
+      MapWindowPoints(box, nullptr, &first, 1);
+      EXPECT_EQ(first.y - outer.top, area.top + (area.height - line.tmHeight) / 2)
+          << record.name << "'s line is not centred";
+    } else {
       EXPECT_EQ(text.top - outer.top, area.top) << record.name;
       EXPECT_EQ(text.bottom - outer.top, area.top + area.height) << record.name;
     }
