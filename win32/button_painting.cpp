@@ -2,16 +2,13 @@
 
 #include <optional>
 
+#include "classic_look.h"
 #include "fonts.h"
 #include "handles.h"
 
 namespace vortalin::win32 {
 
 namespace {
-
-// Pixels between the edge and the focus rectangle, inside the bevel.
-constexpr int focusInset = 4;
-constexpr int bevelWidth = 2;  // DrawEdge's raised and sunken edges
 
 // The caption's ink is centred, not its line: a face's line can be far taller than its
 // glyphs (a Japanese face's arrows), and centring the line would push them off the face.
@@ -31,32 +28,26 @@ void drawCaption(HDC dc, RECT area, const ButtonLook& look, std::wstring_view ca
   TextOutW(dc, x, y, caption.data(), static_cast<int>(caption.size()));
 }
 
-}  // namespace
-
-SIZE captionRoom(SIZE button) {
-  const int spare = 2 * (bevelWidth + 1);
-  return {button.cx - spare, button.cy - spare};
-}
-
-namespace {
-
 void drawButton(HDC dc, RECT area, const DRAWITEMSTRUCT& item, const ButtonLook& look,
                 std::wstring_view caption) {
   SetDCBrushColor(dc, look.face);
   FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  RECT text = area;
-  if (pressed) OffsetRect(&text, 1, 1);
-  drawCaption(dc, text, look, caption);
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-    RECT focus = area;
-    InflateRect(&focus, -focusInset, -focusInset);
-    DrawFocusRect(dc, &focus);
-  }
+  const form::ButtonState state{(item.itemState & ODS_FOCUS) != 0,
+                                (item.itemState & ODS_SELECTED) != 0};
+  paintRings(dc, area, form::buttonRings(state), look.dpi);
+  const form::DeviceRect text =
+      form::captionArea(area.right - area.left, area.bottom - area.top, state, look.dpi);
+  drawCaption(dc, placeIn(area, text), look, caption);
+  if (state.focused) invertFocusMark(dc, area, look.dpi);
 }
 
 }  // namespace
+
+// A pixel clear of the rings on each side, so that no antialiased edge of the ink meets them.
+SIZE captionRoom(SIZE button, int dpi) {
+  const form::DeviceRect area = form::captionArea(button.cx, button.cy, {}, dpi);
+  return {area.width - 2, area.height - 2};
+}
 
 // Drawn into a bitmap and copied in one piece; where Windows gives no bitmap, straight on.
 void paintButton(const DRAWITEMSTRUCT& item, const ButtonLook& look, std::wstring_view caption) {

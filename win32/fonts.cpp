@@ -46,13 +46,33 @@ int designedWidthPercent(HDC dc) {
   return form::designedWidthPercent(widthClass[0] << 8 | widthClass[1]);
 }
 
-// The average character width that draws a font at a share of a normal-width face's width.
-LONG condensedWidth(HDC dc, HFONT font, int percent) {
-  const Selection selected(dc, font);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  return std::lround(metrics.tmAveCharWidth *
-                     form::condensingScale(percent, designedWidthPercent(dc)));
+int extentOf(HDC dc, std::wstring_view text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// The average character width that draws `text` at a share of a normal-width face's width.
+// GDI condenses in steps of a whole average width, each several percent at small sizes, and
+// rounds each glyph's advance: the widest step that draws the text no wider than its share
+// is taken, as the shared rule sizes the captions' room by that share.
+LONG condensedWidth(HDC dc, LOGFONTW font, int percent, std::wstring_view text) {
+  long target = 0;
+  {
+    const Font natural(CreateFontIndirectW(&font));
+    const Selection selected(dc, natural.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const double scale = form::condensingScale(percent, designedWidthPercent(dc));
+    font.lfWidth = std::lround(metrics.tmAveCharWidth * scale);
+    target = std::lround(extentOf(dc, text) * scale);
+  }
+  for (; font.lfWidth > 1; --font.lfWidth) {
+    const Font condensed(CreateFontIndirectW(&font));
+    const Selection selected(dc, condensed.get());
+    if (extentOf(dc, text) <= target) break;
+  }
+  return font.lfWidth;
 }
 
 }  // namespace
@@ -80,8 +100,7 @@ Font createFont(const form::Font& font, std::wstring_view text, int dpi) {
   });
   LOGFONTW chosen = logFont(toUtf16(choice.face), font, dpi);
   if (choice.widthPercent != 100) {
-    const Font natural(CreateFontIndirectW(&chosen));
-    chosen.lfWidth = condensedWidth(dc.get(), natural.get(), choice.widthPercent);
+    chosen.lfWidth = condensedWidth(dc.get(), chosen, choice.widthPercent, text);
   }
   return Font(CreateFontIndirectW(&chosen));
 }

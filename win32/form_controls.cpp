@@ -3,6 +3,7 @@
 #include <string>
 
 #include "button_painting.h"
+#include "classic_look.h"
 #include "colours.h"
 #include "fonts.h"
 #include "form/design_state.h"
@@ -42,28 +43,22 @@ DWORD alignmentStyle(const ControlRecord& record) {
 struct WindowKind {
   const wchar_t* className;
   DWORD style;
-  DWORD extendedStyle;
 };
 
+// No border of Windows' own: every border is a frame drawn from the shared look.
 WindowKind windowKind(const ControlRecord& record, HINSTANCE instance) {
-  const DWORD sunken = record.border == form::Border::Sunken ? WS_EX_CLIENTEDGE : 0;
   switch (record.kind) {
     case ControlKind::CommandButton:
       return {L"BUTTON",
-              childStyle | WS_TABSTOP | (record.graphicalStyle ? BS_OWNERDRAW : BS_PUSHBUTTON), 0};
+              childStyle | WS_TABSTOP | (record.graphicalStyle ? BS_OWNERDRAW : BS_PUSHBUTTON)};
     case ControlKind::TextBox:
-      return {L"EDIT", childStyle | WS_TABSTOP | ES_AUTOHSCROLL | alignmentStyle(record), sunken};
-    case ControlKind::Label:
-      return {L"STATIC",
-              childStyle | SS_NOPREFIX | alignmentStyle(record) |
-                  (record.border == form::Border::Single ? WS_BORDER : 0),
-              0};
-    case ControlKind::PictureBox:  // draws its own border
-      return {pictureBoxClass(instance), childStyle | WS_CLIPCHILDREN, 0};
+      return {L"EDIT", childStyle | WS_TABSTOP | ES_AUTOHSCROLL | alignmentStyle(record)};
+    case ControlKind::Label: return {L"STATIC", childStyle | SS_NOPREFIX | alignmentStyle(record)};
+    case ControlKind::PictureBox: return {pictureBoxClass(instance), childStyle | WS_CLIPCHILDREN};
     case ControlKind::Window:
     case ControlKind::Timer: break;
   }
-  return {nullptr, 0, 0};
+  return {nullptr, 0};
 }
 
 COLORREF backgroundOf(const ControlRecord& record) {
@@ -90,17 +85,20 @@ void FormControls::create(int row, HWND form, HINSTANCE instance) {
   if (record.kind == ControlKind::PictureBox) {
     control.look = std::make_unique<PictureBoxLook>();
     control.look->background = backgroundOf(record);
+    control.look->frame.rings = form::borderRings(record);
+  } else if (!form::borderRings(record).empty()) {
+    control.frame = std::make_unique<Frame>(Frame{form::borderRings(record)});
   }
   if (record.kind == ControlKind::Label) {
     control.background.reset(CreateSolidBrush(backgroundOf(record)));
   }
   control.window = CreateWindowExW(
-      kind.extendedStyle, kind.className, toUtf16(record.caption).c_str(), kind.style, 0, 0, 0, 0,
-      container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance,
-      control.look.get());
+      0, kind.className, toUtf16(record.caption).c_str(), kind.style, 0, 0, 0, 0, container,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(row))), instance, control.look.get());
   if (control.window == nullptr) {
     throw StartupError("cannot create the control " + std::string(record.name), GetLastError());
   }
+  if (control.frame) frameWindow(control.window, *control.frame);
 }
 
 // Windows draws a container's children, and moves the focus among them, in the order of
@@ -114,6 +112,7 @@ void FormControls::stack() {
 
 // Placed first: a caption's font is fitted to its control's inside.
 void FormControls::setDpi(int dpi) {
+  dpi_ = dpi;
   applyLooks(dpi);
   place(dpi);
   applyFonts(dpi);
@@ -129,32 +128,58 @@ void FormControls::applyFonts(int dpi) {
     RECT inside{};
     GetClientRect(control.window, &inside);
     if (record.kind == ControlKind::CommandButton) {
-      font = fitToRoom(std::move(font), glyphs, captionRoom({inside.right, inside.bottom}));
+      font = fitToRoom(std::move(font), glyphs, captionRoom({inside.right, inside.bottom}, dpi));
     }
     if (record.kind == ControlKind::Label && record.wordWrap) {
       font = fitWordsToWidth(std::move(font), glyphs, inside.right);
     }
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     control.font = std::move(font);  // the old font goes once nothing uses it
+    if (record.kind == ControlKind::TextBox) placeText(control, dpi);
   }
 }
 
-// Borders, margins and pictures grow with the density, pictures by nearest neighbour.
+// The text runs in the shared look's text area: its line centred within the frame, and the
+// edit's margins what lies between the inside of the frame and the area's sides.
+void FormControls::placeText(const Control& control, int dpi) {
+  if (control.frame) {
+    TEXTMETRICW metrics{};
+    {
+      const WindowDc dc(control.window);
+      const Selection font(dc.get(), control.font.get());
+      GetTextMetricsW(dc.get(), &metrics);
+    }
+    control.frame->lineHeight = metrics.tmHeight;
+    SetWindowPos(control.window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  RECT outer{};
+  GetWindowRect(control.window, &outer);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  const form::DeviceRect inside = form::insetRect(
+      width, height, static_cast<int>(form::borderRings(*control.record).size()), dpi);
+  const form::DeviceRect text = form::textBoxTextArea(width, height, dpi);
+  const int left = text.left - inside.left;
+  const int right = inside.left + inside.width - (text.left + text.width);
+  SendMessageW(control.window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(left, right));
+}
+
+// Frames, margins and pictures grow with the density, pictures by nearest neighbour.
 void FormControls::applyLooks(int dpi) {
   for (const form::Picture picture : form::allPictures) {
     bitmaps_[static_cast<int>(picture)] = pictures_.bitmapAt(picture, dpi);
   }
   for (Control& control : controls_) {
+    if (control.frame) control.frame->dpi = dpi;
     if (!control.look) continue;
     const ControlRecord& record = *control.record;
     PictureBoxLook& look = *control.look;
-    const int frame =
-        form::twipsToPixels(form::frameWidthPixels(record) * form::twipsPerPixel, dpi);
-    look.border = record.border == form::Border::Sunken ? frame : 0;
+    look.frame.dpi = dpi;
     if (record.picture != form::Picture::None) {
       look.picture = bitmaps_[static_cast<int>(record.picture)].get();
       look.pictureSize = PictureSet::sizeAt(record.picture, dpi);
-      look.margin = frame;
+      look.margin = form::twipsToPixels(form::frameWidthPixels(record) * form::twipsPerPixel, dpi);
     }
     InvalidateRect(control.window, nullptr, FALSE);
   }
@@ -195,7 +220,7 @@ void FormControls::drawButton(const DRAWITEMSTRUCT& item) const {
   const ControlRecord& record = *control->record;
   const ButtonLook look{backgroundOf(record),
                         toColorRef(record.foreground.value_or(form::defaultButtonText)),
-                        control->font.get()};
+                        control->font.get(), dpi_};
   paintButton(item, look, windowText(item.hwndItem));
 }
 

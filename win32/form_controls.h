@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "classic_look.h"
 #include "form/control_record.h"
 #include "form/pictures.h"
 #include "handles.h"
@@ -28,6 +29,7 @@ class FormControls {
     Font font;
     Brush background;                      // labels: their opaque background
     std::unique_ptr<PictureBoxLook> look;  // picture boxes
+    std::unique_ptr<Frame> frame;          // framed text boxes and labels
   };
 
   /// Creates the controls on `form` at a density, placed and stacked as the table says.
@@ -56,10 +58,12 @@ class FormControls {
   void applyFonts(int dpi);
   void applyLooks(int dpi);
   void place(int dpi);
+  static void placeText(const Control& control, int dpi);
 
   const PictureSet& pictures_;
   std::vector<Control> controls_;  // by row of the table; empty for the form and the timer
   std::array<Bitmap, form::pictureSlots> bitmaps_;  // by form::Picture, at the current density
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 
 }  // namespace vortalin::win32

@@ -43,41 +43,6 @@ void paint(HWND box) {
   drawInside(box, paint.dc(), paint.parts());
 }
 
-// The border is the box's own rather than Windows' client edge, so that it grows with the
-// density like everything else and the inside keeps the size the table gives it.
-void drawSunkenBorder(HDC dc, RECT edge, int width) {
-  const auto line = [dc](int left, int top, int right, int bottom, int colour) {
-    SetDCBrushColor(dc, GetSysColor(colour));
-    const RECT rect{left, top, right, bottom};
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  };
-  const int outerBand = (width + 1) / 2;
-  for (int i = 0; i < width; ++i) {
-    const int light = i < outerBand ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT;
-    const int dark = i < outerBand ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW;
-    line(edge.left, edge.bottom - 1, edge.right, edge.bottom, light);
-    line(edge.right - 1, edge.top, edge.right, edge.bottom, light);
-    line(edge.left, edge.top, edge.right - 1, edge.top + 1, dark);
-    line(edge.left, edge.top, edge.left + 1, edge.bottom - 1, dark);
-    InflateRect(&edge, -1, -1);
-  }
-}
-
-void paintBorder(HWND box) {
-  const PictureBoxLook* look = lookOf(box);
-  if (look == nullptr || look->border == 0) return;
-  RECT edge{};
-  GetWindowRect(box, &edge);
-  OffsetRect(&edge, -edge.left, -edge.top);
-  const WindowDc dc(box, true);
-  drawSunkenBorder(dc.get(), edge, look->border);
-}
-
-LRESULT insideRect(HWND box, RECT& outer) {
-  if (const PictureBoxLook* look = lookOf(box)) InflateRect(&outer, -look->border, -look->border);
-  return 0;
-}
-
 LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE: {
@@ -85,8 +50,16 @@ LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
       SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
       break;
     }
-    case WM_NCCALCSIZE: return insideRect(box, *reinterpret_cast<RECT*>(lParam));
-    case WM_NCPAINT: paintBorder(box); return 0;
+    // The frame is the box's own rather than Windows' client edge, so that it grows with the
+    // density like everything else and the inside keeps the size the table gives it.
+    case WM_NCCALCSIZE:
+      if (const PictureBoxLook* look = lookOf(box)) {
+        takeFrameOff(look->frame, *reinterpret_cast<RECT*>(lParam));
+      }
+      return 0;
+    case WM_NCPAINT:
+      if (const PictureBoxLook* look = lookOf(box)) paintFrame(box, look->frame);
+      return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: paint(box); return 0;
     case WM_PRINTCLIENT: {

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include "classic_look.h"
+
 namespace vortalin::win32 {
 
-/// What a picture box shows: a sunken border (the course frame), its background and, at the
-/// top-left of its inside, a picture at its size.
+/// What a picture box shows: its frame (the course's sunken border), its background and, at
+/// the top-left of its inside, a picture at its size.
 struct PictureBoxLook {
   COLORREF background = 0;
-  int border = 0;             // width of the sunken border, pixels
+  Frame frame;
   HBITMAP picture = nullptr;  // owned by the form's controls
   SIZE pictureSize{};
   int margin = 0;  // pixels between the box's edge and its picture

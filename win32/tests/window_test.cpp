@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/race.h"
 #include "core/tests/race_model.h"
+#include "form/classic_look.h"
 #include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/pictures.h"
@@ -76,6 +79,11 @@ int faceWeight(HFONT font) {
   return weight[0] << 8 | weight[1];
 }
 
+/// A colour as the captured pixels hold it, 0x00RRGGBB.
+std::uint32_t pixelOf(COLORREF colour) {
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
 /// Where a button's caption inks its face: every pixel inside the bevel that is not the
 /// face's colour, and how thick its dark strokes are on average across a row.
 struct CaptionInk {
@@ -83,13 +91,11 @@ struct CaptionInk {
   double meanStroke = 0;
 };
 
-constexpr int bevelWidth = 2;  // DrawEdge's raised edge
-
-CaptionInk captionInk(HWND button, COLORREF face) {
+CaptionInk captionInk(HWND button, COLORREF face, int bevelWidth) {
   const std::vector<std::uint32_t> pixels = insidePixels(button);
   RECT inside{};
   GetClientRect(button, &inside);
-  const std::uint32_t facePixel = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  const std::uint32_t facePixel = pixelOf(face);
   const auto dark = [](std::uint32_t pixel) {
     return (pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF) < 3 * 0x60;
   };
@@ -208,16 +214,18 @@ TEST_F(WindowTest, OpensAtTheTablesSizeWithItsCaptions) {
 // A caption drawn by its line box rather than its ink sits low in a short button, or runs
 // into the bevel; a stand-in condensed too far draws START in thin strokes.
 TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
-  SetFocus(control("Text1"));  // no focus rectangle over a caption
+  SetFocus(control("Text1"));  // no focus mark over a caption
   pump(window);
-  const double designPixel = window.dotsPerInch() / 96.0;
+  const int dpi = window.dotsPerInch();
+  const double designPixel = dpi / 96.0;
   for (const form::ControlRecord& record : form::formTable) {
     if (record.kind != form::ControlKind::CommandButton) continue;
     const HWND button = control(record.name);
     RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const CaptionInk ink = captionInk(button, toColorRef(*record.background));
     RECT inside{};
     GetClientRect(button, &inside);
+    const int bevelWidth = form::captionArea(inside.right, inside.bottom, {}, dpi).left;
+    const CaptionInk ink = captionInk(button, toColorRef(*record.background), bevelWidth);
     ASSERT_LT(ink.box.left, ink.box.right) << record.name << " shows no caption";
     EXPECT_GT(ink.box.left, bevelWidth) << record.name << ": ink columns " << ink.box.left << " to "
                                         << ink.box.right << " of " << inside.right;
@@ -231,6 +239,115 @@ TEST_P(WindowLayout, ButtonCaptionsAreWholeCentredAndBold) {
     if (record.name == "Command1") {
       const double stroke = ink.meanStroke / (ink.box.bottom - ink.box.top);
       EXPECT_GE(stroke, 0.16) << "START's strokes are " << ink.meanStroke << " pixels wide";
+    }
+  }
+}
+
+// Every ring of every control and every dot of the focused button's mark, pixel for pixel,
+// as the shared look draws them in the system's colours: START has the focus, STOP is held
+// down, and controls in front hide those behind.
+TEST_P(WindowLayout, RingsAndFocusDotsAreTheSharedLooksInSystemColours) {
+  const HWND pressed = control("Command4");
+  SetFocus(control("Command1"));
+  SendMessageW(pressed, BM_SETSTATE, TRUE, 0);
+  RedrawWindow(window.handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pump(window);
+  const std::vector<std::uint32_t> shown = insidePixels(window.handle());
+  SendMessageW(pressed, BM_SETSTATE, FALSE, 0);
+  RECT inside{};
+  GetClientRect(window.handle(), &inside);
+  const int dpi = window.dotsPerInch();
+  struct Expected {
+    const form::ControlRecord* control = nullptr;  // none: not a ring's pixel
+    std::uint32_t colour = 0;
+  };
+  std::vector<Expected> expected(shown.size());
+  for (auto row = form::windowOrder.rbegin(); row != form::windowOrder.rend(); ++row) {
+    const form::ControlRecord& record = form::formTable[*row];
+    if (record.container != form::windowControl) continue;  // the cars and the course
+    const HWND child = control(record.name, record.index);
+    const RECT place = rectIn(child, window.handle());
+    const auto paint = [&](const form::DeviceRect& rect, const form::ControlRecord* owner,
+                           std::uint32_t colour) {
+      for (int y = std::max<int>(0, place.top + rect.top);
+           y < std::min<int>(inside.bottom, place.top + rect.top + rect.height); ++y) {
+        for (int x = std::max<int>(0, place.left + rect.left);
+             x < std::min<int>(inside.right, place.left + rect.left + rect.width); ++x) {
+          expected[static_cast<std::size_t>(y * inside.right + x)] = {owner, colour};
+        }
+      }
+    };
+    const int width = place.right - place.left, height = place.bottom - place.top;
+    paint({0, 0, width, height}, nullptr, 0);
+    const bool button = record.kind == form::ControlKind::CommandButton;
+    const form::ButtonState state{child == GetFocus(), child == pressed};
+    form::paintRings(button ? form::buttonRings(state) : form::borderRings(record), width, height,
+                     dpi, [&](const form::DeviceRect& rect, SystemColour colour) {
+                       paint(rect, &record, pixelOf(GetSysColor(static_cast<int>(colour))));
+                     });
+    if (button && state.focused) {
+      const std::uint32_t inverted = ~pixelOf(toColorRef(*record.background)) & 0xFFFFFF;
+      form::paintFocusMark(width, height, dpi,
+                           [&](const form::DeviceRect& rect) { paint(rect, &record, inverted); });
+    }
+  }
+  std::map<std::string, std::pair<int, int>> differing;  // by control: pixels, of
+  std::map<std::string, std::string> first;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (expected[i].control == nullptr) continue;
+    const std::string name(expected[i].control->name);
+    ++differing[name].second;
+    if ((shown[i] & 0xFFFFFF) == expected[i].colour) continue;
+    if (differing[name].first++ == 0) {
+      char what[96];
+      std::snprintf(what, sizeof what, "first at (%d, %d): %06X, not %06X",
+                    static_cast<int>(i % static_cast<std::size_t>(inside.right)),
+                    static_cast<int>(i / static_cast<std::size_t>(inside.right)),
+                    shown[i] & 0xFFFFFF, expected[i].colour);
+      first[name] = what;
+    }
+  }
+  ASSERT_FALSE(differing.empty());
+  for (const auto& [name, count] : differing) {
+    EXPECT_EQ(count.first, 0) << name << ": " << count.first << " of " << count.second
+                              << " ring and dot pixels differ, " << first[name];
+  }
+}
+
+// A text box's digits run within its margins on a line centred in its frame, and a label's
+// text starts at the inside of its border: as the shared look places them.
+TEST_P(WindowLayout, TextRunsWhereTheSharedLookPutsIt) {
+  const int dpi = window.dotsPerInch();
+  for (const form::ControlRecord& record : form::formTable) {
+    const bool textBox = record.kind == form::ControlKind::TextBox;
+    if (!textBox && record.kind != form::ControlKind::Label) continue;
+    const HWND box = control(record.name);
+    RECT outer{}, text{};
+    GetWindowRect(box, &outer);
+    GetClientRect(box, &text);
+    if (textBox) SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&text), 2);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const form::DeviceRect area = textBox ? form::textBoxTextArea(width, height, dpi)
+                                          : form::labelTextArea(record, width, height, dpi);
+    EXPECT_EQ(text.left - outer.left, area.left) << record.name;
+    EXPECT_EQ(text.right - outer.left, area.left + area.width) << record.name;
+    if (textBox) {
+      TEXTMETRICW line{};
+      {
+        const WindowDc dc(box);
+        const Selection font(dc.get(),
+                             reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc.get(), &line);
+      }
+      POINT first{0, static_cast<short>(HIWORD(SendMessageW(box, EM_POSFROMCHAR, 0, 0)))};
+      MapWindowPoints(box, nullptr, &first, 1);
+      EXPECT_EQ(first.y - outer.top, area.top + (area.height - line.tmHeight) / 2)
+          << record.name << "'s line is not centred";
+    } else {
+      EXPECT_EQ(text.top - outer.top, area.top) << record.name;
+      EXPECT_EQ(text.bottom - outer.top, area.top + area.height) << record.name;
     }
   }
 }
