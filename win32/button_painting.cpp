@@ -37,7 +37,13 @@ void drawButton(HDC dc, RECT area, const DRAWITEMSTRUCT& item, const ButtonLook&
   paintRings(dc, area, form::buttonRings(state), look.dpi);
   const form::DeviceRect text =
       form::captionArea(area.right - area.left, area.bottom - area.top, state, look.dpi);
+  const RECT clip =
+      placeIn(area, form::captionClip(area.right - area.left, area.bottom - area.top, state,
+                                      look.dpi));
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   drawCaption(dc, placeIn(area, text), look, caption);
+  RestoreDC(dc, saved);
   if (state.focused) invertFocusMark(dc, area, look.dpi);
 }
 
