@@ -214,8 +214,10 @@ std::vector<std::string> captionFaults(const QImage& image, int dpi, const std::
     const int dx = (2 * ink.left() + ink.width()) - (2 * area.left() + area.width());
     const int dy = (2 * ink.top() + ink.height()) - (2 * area.top() + area.height());
     if (std::abs(dx) > 2 || std::abs(dy) > 2) {
-      faults.push_back(name + ": caption ink centred " + std::to_string(dx / 2.0) + ", " +
-                       std::to_string(dy / 2.0) + " device px from its caption area's centre");
+      char offset[64];
+      std::snprintf(offset, sizeof offset, "%+.1f, %+.1f", dx / 2.0, dy / 2.0);
+      faults.push_back(name + ": caption ink centred " + offset +
+                       " device px from its caption area's centre");
     }
     if (ink.left() <= inside.left() || ink.top() <= inside.top() ||
         ink.right() >= inside.right() || ink.bottom() >= inside.bottom()) {
