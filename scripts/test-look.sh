@@ -30,11 +30,6 @@ shots=$(mktemp -d)
 exit_trap_push "rm -rf '$shots'"
 dpi_of() { awk -v s="$1" 'BEGIN { print s * 96 }'; }
 
-# Shows a pose of a window on the X server, focused as a player would have it, until drawn.
-shown() {
-  xdotool windowfocus --sync "$WID" 2>/dev/null || true
-  xvfb_wait_drawn
-}
 
 page_reason=
 if [ ! -f build-web/vortalin.html ]; then
@@ -59,7 +54,9 @@ XVFB_SCREEN=1280x1024x24 xvfb_start
 for scale in "${scales[@]}"; do
   for pose in "${poses[@]}"; do
     GAME_OUTPUT="$shots/focus-$pose" QT_SCALE_FACTOR=$scale xvfb_launch "$bin/window_pose" "$pose"
-    shown
+    # Active, as a player's window is: Qt shows the focus only then.
+    xdotool windowfocus --sync "$WID"
+    xvfb_wait_drawn
     import -window "$WID" "$shots/Linux-$pose-$scale.png"
     kill "$GAME_PID"
     wait "$GAME_PID" 2>/dev/null || true
@@ -90,7 +87,7 @@ if [ -z "$windows_reason" ]; then
       GAME_PID=$!
       WID=$(timeout 30 xdotool search --sync --name '^Form1$' | head -n1)
       [ -n "$WID" ] || { echo "test-look.sh: the Windows window did not appear" >&2; exit 1; }
-      shown
+      xvfb_wait_drawn
       read -r x y w h < <("$wine_run" win64 "$winbin/window_places.exe" | tr -d '\r' |
                           awk '$1 == "Form1" { print $2, $3, $4, $5 }')
       import -window root -crop "${w}x${h}+${x}+${y}" +repage "$shots/Windows-$pose-$scale.png"
