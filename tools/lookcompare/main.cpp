@@ -20,6 +20,7 @@
 
 #include "form/classic_look.h"
 #include "form/classic_palette.h"
+#include "form/design_state.h"
 #include "form/form_table.h"
 #include "form/twips.h"
 
@@ -53,7 +54,7 @@ QRect within(const QRect& place, const form::DeviceRect& rect) {
 std::vector<const ControlRecord*> windowControls() {
   std::vector<const ControlRecord*> controls;
   for (const ControlRecord& record : form::formTable) {
-    if (record.container == "Form1" && record.kind != ControlKind::Timer) {
+    if (record.container == form::windowControl && record.kind != ControlKind::Timer) {
       controls.push_back(&record);
     }
   }
@@ -138,7 +139,7 @@ std::string controlAt(int x, int y, int dpi) {
   for (const ControlRecord* record : windowControls()) {
     if (placeOf(*record, dpi).contains(x, y)) return nameOf(*record);
   }
-  return "Form1";
+  return std::string(form::windowControl);
 }
 
 struct Comparison {
