@@ -67,12 +67,13 @@ xvfb_cleanup
 echo "Linux pictures in $((SECONDS - started)) s"
 
 if [ -z "$page_reason" ]; then
+  jobs=()
   for scale in "${scales[@]}"; do
     for pose in "${poses[@]}"; do
-      (cd web && NODE_PATH=${NODE_PATH:-/usr/share/nodejs} \
-        node window_shot.mjs "$scale" "$shots/page-$pose-$scale.png" "$pose")
+      jobs+=("$scale" "$shots/page-$pose-$scale.png" "$pose")
     done
   done
+  (cd web && NODE_PATH=${NODE_PATH:-/usr/share/nodejs} node window_shot.mjs "${jobs[@]}")
   echo "page pictures in $((SECONDS - started)) s"
 fi
 
