@@ -3,7 +3,8 @@
 # build under Wine, its prefix given the classic scheme) and the page (Chromium), at screen
 # scales 1, 1.5 and 2, as they open and on the first red tick (game/tests/window_pose.h).
 # Each must equal the Linux window's picture outside the text ink, and every button caption
-# must be centred on its caption area; tools/lookcompare does the comparing. On a fault the
+# must be centred on its caption area and clear of the button's rings; tools/lookcompare does
+# the comparing. On a fault the
 # pictures and maps of the differing pixels are left in build/look-differences/.
 # Needs the builds scripts/test.sh makes: build/ (the Linux window), build-web/ with web's
 # node modules, build-windows-x64/. A part that cannot run here is left out, saying why;
@@ -30,7 +31,6 @@ shots=$(mktemp -d)
 exit_trap_push "rm -rf '$shots'"
 dpi_of() { awk -v s="$1" 'BEGIN { print s * 96 }'; }
 
-
 page_reason=
 if [ ! -f build-web/vortalin.html ]; then
   page_reason="no build-web/vortalin.html (cmake --preset web && cmake --build --preset web)"
@@ -44,6 +44,7 @@ for program in window_pose window_places classic_colours; do
   [ -f "$winbin/$program.exe" ] || windows_reason="no $winbin/$program.exe (scripts/test-windows.sh)"
 done
 command -v wineserver >/dev/null 2>&1 || windows_reason="no Wine (scripts/install-deps.sh windows)"
+python=$(scripts/find_python.sh Xlib 2>/dev/null) || windows_reason="no python3 with Xlib"
 [ -z "$page_reason" ] || echo "the page is left out: $page_reason"
 [ -z "$windows_reason" ] || echo "Windows is left out: $windows_reason"
 [ -z "$page_reason" ] || [ -z "$windows_reason" ] || skip "neither the page nor Windows can run here"
@@ -78,7 +79,6 @@ if [ -z "$page_reason" ]; then
 fi
 
 if [ -z "$windows_reason" ]; then
-  python=$(scripts/find_python.sh Xlib)
   wine_session_start win64
   "$wine_run" win64 "$winbin/classic_colours.exe"
   for scale in "${scales[@]}"; do

@@ -24,6 +24,6 @@ for scale in 1 2; do
     rows+=("$shots/row-$pose.png")
   done
   convert "${rows[@]}" -background white -splice 0x8 -append -bordercolor white -border 8 \
-    "docs/three-windows-${scale}x.png"
+    -define png:exclude-chunks=date,time "docs/three-windows-${scale}x.png"
   echo "wrote docs/three-windows-${scale}x.png (Linux, Windows, page)"
 done
