@@ -3,7 +3,7 @@
 // - each picture against the first, pixel for pixel, except where either shows text ink
 //   inside the text areas the classic look gives (button captions, text box and label text);
 // - in each picture, every button caption's ink centred within 1 device pixel on its caption
-//   area, and clear of the button's rings.
+//   area, and every pixel of the button's rings in its ring's colour (no ink over the bevel).
 // Prints what it finds; on a fault also writes the pictures and a map of the differing pixels
 // (red; text ink left out in blue) to OUT_DIR. Exits 1 on a fault.
 // Usage: look-compare DOTS_PER_INCH FOCUSED_BUTTON OUT_DIR NAME=PICTURE.png...
@@ -185,6 +185,30 @@ std::string described(const QRect& rect) {
          std::to_string(rect.left()) + "+" + std::to_string(rect.top());
 }
 
+QRgb classicQRgb(vortalin::SystemColour colour) {
+  const form::Rgb rgb = form::classicRgb(colour);
+  return qRgb(rgb.red, rgb.green, rgb.blue) & 0xFFFFFF;
+}
+
+/// How many pixels of a button's rings show another colour than the classic look's: a
+/// caption drawn over its bevel, or a ring drawn wrong. A caption wider than the inside of
+/// the rings is cut at them, so the rings stay whole.
+int ringPixelsAmiss(const QImage& image, const ControlRecord& record, int dpi,
+                    const std::string& focused) {
+  const QRect place = placeOf(record, dpi);
+  int amiss = 0;
+  form::paintRings(form::buttonRings(stateOf(record, focused)), place.width(), place.height(),
+                   dpi, [&](const form::DeviceRect& rect, vortalin::SystemColour colour) {
+                     const QRect band = within(place, rect).intersected(image.rect());
+                     for (int y = band.top(); y <= band.bottom(); ++y) {
+                       for (int x = band.left(); x <= band.right(); ++x) {
+                         if (colourAt(image, x, y) != classicQRgb(colour)) ++amiss;
+                       }
+                     }
+                   });
+  return amiss;
+}
+
 /// Faults of the buttons' caption ink in one picture, one line each.
 std::vector<std::string> captionFaults(const QImage& image, int dpi, const std::string& focused) {
   std::vector<std::string> faults;
@@ -220,10 +244,10 @@ std::vector<std::string> captionFaults(const QImage& image, int dpi, const std::
       faults.push_back(name + ": caption ink centred " + offset +
                        " device px from its caption area's centre");
     }
-    if (ink.left() <= inside.left() || ink.top() <= inside.top() ||
-        ink.right() >= inside.right() || ink.bottom() >= inside.bottom()) {
-      faults.push_back(name + ": caption ink " + described(ink) + " touches the rings around " +
-                       described(inside));
+    if (const int covered = ringPixelsAmiss(image, *record, dpi, focused); covered > 0) {
+      faults.push_back(name + ": " + std::to_string(covered) +
+                       " pixels of its rings are not the rings' colours (caption ink " +
+                       described(ink) + ")");
     }
   }
   return faults;
