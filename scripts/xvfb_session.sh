@@ -44,15 +44,15 @@ xvfb_start() {
   export DISPLAY=":$n"
 }
 
-# Starts the game on the X server and waits until its window is drawn; sets WID. With
-# GAME_OUTPUT set, the game's standard output and error go to that file.
+# Starts the game (a program and its arguments) on the X server and waits until its window is
+# drawn; sets WID. With GAME_OUTPUT set, the game's standard output and error go to that file.
 xvfb_launch() {
   RUNTIME_DIR=$(mktemp -d)
   chmod 0700 "$RUNTIME_DIR"
   if [ -n "${GAME_OUTPUT:-}" ]; then
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$1" >"$GAME_OUTPUT" 2>&1 &
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$@" >"$GAME_OUTPUT" 2>&1 &
   else
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$1" &
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RUNTIME_DIR" "$@" &
   fi
   GAME_PID=$!
   WID=$(timeout 20 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name '^Form1$' |

@@ -132,9 +132,10 @@ function traceGame() {
 }
 
 /// Opens the page at a device pixel ratio, with the tests' view put in unless `traced` is
-/// false, and waits until the window is built. `page.problems` collects the page's console
-/// errors, uncaught errors and Content-Security-Policy violations.
-export async function openPage(browser, url, { ratio = 1, traced = true } = {}) {
+/// false, and waits until the window is built. With `clockStill` the page's time never moves,
+/// so that only `runPeriods` runs the game's clock. `page.problems` collects the page's
+/// console errors, uncaught errors and Content-Security-Policy violations.
+export async function openPage(browser, url, { ratio = 1, traced = true, clockStill = false } = {}) {
   const page = await browser.newPage();
   page.problems = [];
   page.on('console', (message) => {
@@ -142,6 +143,12 @@ export async function openPage(browser, url, { ratio = 1, traced = true } = {}) 
   });
   page.on('pageerror', (error) => page.problems.push(String(error)));
   if (traced) await page.evaluateOnNewDocument(traceGame);
+  if (clockStill) {
+    await page.evaluateOnNewDocument(() => {
+      const start = performance.now();
+      Object.defineProperty(performance, 'now', { value: () => start });
+    });
+  }
   await page.evaluateOnNewDocument(() => {
     document.addEventListener('securitypolicyviolation', (event) => {
       console.error(`CSP violation: ${event.violatedDirective} ${event.blockedURI}`);
