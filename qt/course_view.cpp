@@ -1,11 +1,13 @@
 #include "course_view.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTransform>
 
+#include "classic_look.h"
 #include "picture_box.h"
 
 namespace vortalin::qt {
@@ -18,14 +20,14 @@ QRect clipInDevice(const QRect& rect, qreal ratio) {
   return (QRegion(rect) * QTransform::fromScale(ratio, ratio)).boundingRect();
 }
 
-// Device pixels a painter fills for a rectangle given in logical pixels of the window: each
-// edge goes to the nearest device pixel boundary.
-QRect fillInDevice(const QRect& rect, qreal ratio) {
-  const int left = qRound(rect.x() * ratio);
-  const int top = qRound(rect.y() * ratio);
-  const int right = qRound((rect.x() + rect.width()) * ratio);
-  const int bottom = qRound((rect.y() + rect.height()) * ratio);
-  return {left, top, right - left, bottom - top};
+// The device pixel a painter puts a logical point of the window on.
+QPoint pointInDevice(QPoint point, qreal ratio) {
+  return {qRound(point.x() * ratio), qRound(point.y() * ratio)};
+}
+
+// The logical pixels that cover a rectangle of device pixels.
+QRect logicalCover(const QRect& rect, qreal ratio) {
+  return QRectF(QPointF(rect.topLeft()) / ratio, QSizeF(rect.size()) / ratio).toAlignedRect();
 }
 
 }  // namespace
@@ -39,39 +41,57 @@ CourseView::CourseView(QWidget* parent, const QRect& geometry, const QColor& bac
 
 void CourseView::addBox(PictureBox& box) {
   box.hide();
-  boxes_.insert(boxes_.begin(), Drawn{&box, box.geometry()});
-  connect(&box, &PictureBox::pictureChanged, this, [this, &box] { update(box.geometry()); });
-  update(box.geometry());
+  Drawn drawn{&box, pointInDevice(box.pos(), devicePixelRatioF()), {}};
+  drawn.painted = deviceRect(drawn);
+  boxes_.insert(boxes_.begin(), drawn);
+  connect(&box, &PictureBox::pictureChanged, this, [this, &box] {
+    for (const Drawn& drawn : boxes_) {
+      if (drawn.box == &box) updateDevice(deviceRect(drawn));
+    }
+  });
+  updateDevice(drawn.painted);
 }
 
 void CourseView::moveBox(PictureBox& box, QPoint topLeft) {
-  const QPoint delta = topLeft - box.pos();
-  if (delta.isNull()) return;
-  box.move(topLeft);
-  if (&box == boxes_.front().box) {
-    scrollBackBox(delta);
-    return;
-  }
   for (Drawn& drawn : boxes_) {
     if (drawn.box != &box) continue;
-    update(drawn.painted);
-    drawn.painted = box.geometry();
-    update(drawn.painted);
+    const QPoint delta = topLeft - drawn.place;
+    if (delta.isNull()) return;
+    drawn.place = topLeft;
+    box.move((QPointF(topLeft) / devicePixelRatioF()).toPoint());
+    if (&drawn == &boxes_.front()) {
+      scrollBackBox(delta);
+      return;
+    }
+    updateDevice(drawn.painted);
+    drawn.painted = deviceRect(drawn);
+    updateDevice(drawn.painted);
   }
 }
 
+// A box's device pixels in the view: its place and its size at the density.
+QRect CourseView::deviceRect(const Drawn& drawn) const {
+  return {drawn.place, deviceCanvas(*drawn.box).size};
+}
+
+void CourseView::updateDevice(const QRect& rect) { update(logicalCover(rect, devicePixelRatioF())); }
+
 // Everything the view shows moves with the back box, except the boxes in front of it: their
-// blitted pixels are stale, and each is drawn again at its place.
+// blitted pixels are stale, and each is drawn again at its place. A blit moves whole logical
+// pixels; any other move paints the view anew.
 void CourseView::scrollBackBox(QPoint delta) {
-  if (std::abs(delta.x()) >= width() || std::abs(delta.y()) >= height()) {
+  const QPointF logical = QPointF(delta) / devicePixelRatioF();
+  const QPoint whole = logical.toPoint();
+  if (logical != QPointF(whole) || std::abs(whole.x()) >= width() ||
+      std::abs(whole.y()) >= height()) {
     update();
   } else {
-    scroll(delta.x(), delta.y(), rect());
+    scroll(whole.x(), whole.y(), rect());
   }
   for (auto drawn = boxes_.begin() + 1; drawn != boxes_.end(); ++drawn) {
-    update(drawn->painted.translated(delta));
-    drawn->painted = drawn->box->geometry();
-    update(drawn->painted);
+    updateDevice(drawn->painted.translated(delta));
+    drawn->painted = deviceRect(*drawn);
+    updateDevice(drawn->painted);
   }
 }
 
@@ -79,41 +99,42 @@ QRect CourseView::inWindow(const QRect& rect) const {
   return rect.translated(mapTo(window(), QPoint(0, 0)));
 }
 
-// Paints in device pixels of the window what the ordinary widgets would: each box fills its
-// visible rectangle with its colour and draws its picture over it, back to front, over the
-// view's own colour. Only the margins around a picture are filled. Each rectangle of the
-// dirty region is painted on its own under a rectangular clip: under the region's own clip
-// Qt blends row by row, and hands a draw of more than 96 rows to its thread pool.
+// Paints in device pixels of the window: each box fills its visible rectangle with its colour
+// and draws its picture over it, back to front, over the view's own colour. Only the margins
+// around a picture are filled. Each rectangle of the dirty region is painted on its own under
+// a rectangular clip: under the region's own clip Qt blends row by row, and hands a draw of
+// more than 96 rows to its thread pool.
 void CourseView::paintEvent(QPaintEvent* event) {
   const qreal ratio = devicePixelRatioF();
   QPainter painter(this);
   painter.scale(1 / ratio, 1 / ratio);
   painter.translate(-QPointF(mapTo(window(), QPoint(0, 0))) * ratio);
   const QRect view = clipInDevice(inWindow(rect()), ratio);
+  const QPoint origin = pointInDevice(mapTo(window(), QPoint(0, 0)), ratio);
   for (const QRect& part : event->region()) {
     const QRect dirty = clipInDevice(inWindow(part), ratio) & view;
     painter.setClipRect(dirty);
     QRegion bare = dirty;
-    for (const Drawn& drawn : boxes_) paintBox(painter, *drawn.box, dirty, bare);
+    for (const Drawn& drawn : boxes_) paintBox(painter, drawn, origin, dirty, bare);
     for (const QRect& rest : bare) painter.fillRect(rest, background_);
   }
 }
 
-void CourseView::paintBox(QPainter& painter, const PictureBox& box, const QRect& dirty,
-                          QRegion& bare) {
-  const qreal ratio = devicePixelRatioF();
-  const QRect outer = inWindow(box.geometry());
-  const QRect visible = outer & inWindow(rect());
-  const QRect clip = clipInDevice(visible, ratio) & dirty;
+// The picture sits its frame's width in from the box's top-left corner, and shows as far as
+// the box reaches.
+void CourseView::paintBox(QPainter& painter, const Drawn& drawn, QPoint origin,
+                          const QRect& dirty, QRegion& bare) {
+  const PictureBox& box = *drawn.box;
+  const QRect outer = deviceRect(drawn).translated(origin);
+  const QRect clip = outer & dirty;
   if (clip.isEmpty()) return;
-  QRegion margin = fillInDevice(visible, ratio) & clip;
+  QRegion margin = clip;
   if (!box.picture().isNull()) {
     const QPixmap& pixels = box.devicePicture();
-    const QRect inside = box.insideRect().translated(outer.topLeft());
-    const QPointF at = QPointF(inside.topLeft()) * ratio;
-    const QPoint origin(qRound(at.x()), qRound(at.y()));
-    const QRect shown = QRect(origin, pixels.size()) & fillInDevice(inside, ratio) & clip;
-    if (!shown.isEmpty()) painter.drawPixmap(shown.topLeft(), pixels, shown.translated(-origin));
+    const int frame = form::deviceEdge(box.insideRect().x(), deviceCanvas(box).dotsPerInch);
+    const QPoint at = outer.topLeft() + QPoint(frame, frame);
+    const QRect shown = QRect(at, pixels.size()) & clip;
+    if (!shown.isEmpty()) painter.drawPixmap(shown.topLeft(), pixels, shown.translated(-at));
     margin -= shown;
     bare -= shown;
   }

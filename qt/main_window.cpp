@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "classic_look.h"
 #include "course_view.h"
 #include "digits_display.h"
 #include "form/design_state.h"
@@ -36,6 +37,7 @@ MainWindow::MainWindow(game::Now now, QWidget* parent)
       frontEnd_(raceControls(controls_), now),
       game_(std::make_unique<game::Controller>(frontEnd_)) {
   connectHandlers();
+  followDensity();
 }
 
 MainWindow::~MainWindow() = default;
@@ -50,6 +52,25 @@ void MainWindow::connectHandlers() {
     connect(button, &QPushButton::clicked, this, [this, command] { game_->execute(*command); });
   }
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this, [this] { game_->woke(); });
+}
+
+void MainWindow::followDensity() {
+  game_->view().setDotsPerInch(deviceCanvas(*this).dotsPerInch);
+}
+
+// A window moved to a screen of another density has its boxes placed anew.
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+      followDensity();
+      break;
+    default: break;
+  }
+  return handled;
 }
 
 // Qt's own arrow keys turn round in a right-to-left layout, and go by place within a group of

@@ -26,10 +26,13 @@ class MainWindow final : public QWidget {
   const game::Controller& controller() const { return *game_; }
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void connectHandlers();
+  /// Runs the race view at the screen's density, so that the boxes land on its device pixels.
+  void followDensity();
 
   FormControls controls_;
   WindowFrontEnd frontEnd_;
