@@ -74,7 +74,9 @@ QRect CourseView::deviceRect(const Drawn& drawn) const {
   return {drawn.place, deviceCanvas(*drawn.box).size};
 }
 
-void CourseView::updateDevice(const QRect& rect) { update(logicalCover(rect, devicePixelRatioF())); }
+void CourseView::updateDevice(const QRect& rect) {
+  update(logicalCover(rect, devicePixelRatioF()));
+}
 
 // Everything the view shows moves with the back box, except the boxes in front of it: their
 // blitted pixels are stale, and each is drawn again at its place. A blit moves whole logical
@@ -122,8 +124,8 @@ void CourseView::paintEvent(QPaintEvent* event) {
 
 // The picture sits its frame's width in from the box's top-left corner, and shows as far as
 // the box reaches.
-void CourseView::paintBox(QPainter& painter, const Drawn& drawn, QPoint origin,
-                          const QRect& dirty, QRegion& bare) {
+void CourseView::paintBox(QPainter& painter, const Drawn& drawn, QPoint origin, const QRect& dirty,
+                          QRegion& bare) {
   const PictureBox& box = *drawn.box;
   const QRect outer = deviceRect(drawn).translated(origin);
   const QRect clip = outer & dirty;

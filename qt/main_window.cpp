@@ -54,9 +54,7 @@ void MainWindow::connectHandlers() {
   connect(controls_.timer(form::clockControl), &QTimer::timeout, this, [this] { game_->woke(); });
 }
 
-void MainWindow::followDensity() {
-  game_->view().setDotsPerInch(deviceCanvas(*this).dotsPerInch);
-}
+void MainWindow::followDensity() { game_->view().setDotsPerInch(deviceCanvas(*this).dotsPerInch); }
 
 // A window moved to a screen of another density has its boxes placed anew.
 bool MainWindow::event(QEvent* event) {
