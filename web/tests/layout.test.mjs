@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage, servePage } from './browser.js';
+import { lookMismatchesInEveryState } from './look_pixels.js';
 import { dotsPerInchAt, formControls, manifest, twipsToPixels } from './table.js';
 
 let browser;
@@ -304,91 +305,16 @@ test('the first frame with the window in it shows the whole window: controls, co
     await page.close();
   });
 
-// The window as the screen shows it, kept in the page under a name.
-async function shootWindow(page, name) {
-  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
-  const clip = await page.evaluate(() => {
-    const rect = document.getElementById('window').getBoundingClientRect();
-    return { x: rect.left, y: rect.top, width: rect.width, height: rect.height };
-  });
-  const data = await page.screenshot({ clip, encoding: 'base64' });
-  await page.evaluate(async (key, png) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${png}`;
-    await image.decode();
-    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
-    context.drawImage(image, 0, 0);
-    window.shots = { ...window.shots, [key]: context.getImageData(0, 0, image.width, image.height) };
-  }, name, data);
-}
-
-// The pixels of a shot that differ from the rings and focus marks the layout gives for each
-// control in its state (`states`, by id; 'plain' otherwise), where no control in front covers
-// them: a ring's sides in their colour, a mark's dots the inverse of the shot `under` at the
-// place the caption had moved from.
-function lookMismatches(page, layout, shot, states, under) {
-  return page.evaluate((look, name, stateOf, beneath) => {
-    const image = window.shots[name];
-    const rgb = (pixels, x, y) => [0, 1, 2].map((c) => pixels.data[4 * (y * pixels.width + x) + c]);
-    const hex = (colour) => `#${colour.map((v) => v.toString(16).padStart(2, '0')).join('')}`;
-    const wrong = [];
-    let checked = 0;
-    const inFront = [];
-    for (const control of look.controls.filter((c) => c.container === look.window)) {
-      const stateName = stateOf[control.id] ?? 'plain';
-      const state = control.look[stateName];
-      const shift = [0, 1].map((i) => state.textArea && control.look.plain.textArea
-        ? state.textArea[i] - control.look.plain.textArea[i] : 0);
-      const each = ([left, top, width, height], expected) => {
-        for (let y = control.top + top; y < control.top + top + height; y += 1) {
-          for (let x = control.left + left; x < control.left + left + width; x += 1) {
-            if (x >= image.width || y >= image.height || inFront.some((c) => x >= c.left
-              && x < c.left + c.width && y >= c.top && y < c.top + c.height)) continue;
-            checked += 1;
-            const got = hex(rgb(image, x, y));
-            const want = expected(x, y);
-            if (got !== want) wrong.push(`${control.id} ${stateName} (${x}, ${y}) ${got} not ${want}`);
-          }
-        }
-      };
-      for (const side of state.rings) each(side, () => side[4]);
-      for (const dot of state.marks) {
-        each(dot, (x, y) => hex(rgb(window.shots[beneath], x - shift[0], y - shift[1])
-          .map((v) => 255 - v)));
-      }
-      inFront.push(control);
-    }
-    return { checked, count: wrong.length, first: wrong.slice(0, 4) };
-  }, layout, shot, states, under);
-}
-
 for (const ratio of [1, 1.5, 2]) {
   test(`every ring and focus mark is whole device pixels as the look gives them, at ratio ${ratio}`,
     async () => {
       const page = await openPage(browser, fileUrl(), { ratio });
       const layout = await page.evaluate(
         (dotsPerInch) => window.vortalinTest.layout(dotsPerInch), dotsPerInchAt(ratio));
-      const buttons = layout.controls.filter((control) => control.kind === 'button')
-        .map((control) => control.id);
-      const expect = async (shot, states, under = 'plain') => {
-        const found = await lookMismatches(page, layout, shot, states, under);
+      for (const found of await lookMismatchesInEveryState(page, layout)) {
         assert.ok(found.checked > 0);
-        assert.equal(found.count, 0, `${shot}: ${found.first.join('; ')}`);
-      };
-      await page.focus('#Text1');
-      await shootWindow(page, 'plain');
-      await expect('plain', {});
-      for (const id of buttons) {
-        await page.focus(`#${id}`);
-        await shootWindow(page, id);
-        await expect(id, { [id]: 'focused' });
+        assert.equal(found.count, 0, `${found.shot}: ${found.first.join('; ')}`);
       }
-      const box = await (await page.$('#Command2')).boundingBox();
-      await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-      await page.mouse.down();
-      await shootWindow(page, 'pressed');
-      await expect('pressed', { Command2: 'focusedPressed' });
-      await page.mouse.up();
       assert.deepEqual(page.problems, []);
       await page.close();
     });
