@@ -59,11 +59,13 @@ function lookCanvas(className) {
   return canvas;
 }
 
-// A control's rings, and a button's focus mark, on canvases over it at device pixels; the
-// mark's canvas is blended so that its white dots invert what lies under them.
+// A control's rings, and a button's focus mark, on canvases over it at device pixels. The mark's
+// canvas lies inside the button, whose caption and face are all it blends with, so that its
+// white dots invert them without the rest of the window being blended anew each frame.
 function makeLook(element, control) {
-  const rings = lookCanvas('rings');
-  const marks = control.kind === 'button' ? lookCanvas('marks') : null;
+  const states = Object.values(control.look);
+  const rings = states.some((state) => state.rings.length) ? lookCanvas('rings') : null;
+  const marks = states.some((state) => state.marks.length) ? lookCanvas('marks') : null;
   return { element, control, rings, marks, state: null };
 }
 
@@ -93,9 +95,12 @@ function paddingOf(area, control, ratio) {
 // pixels from where it lies in the plain state's.
 function showLook(look, name, ratio) {
   const state = look.control.look[name];
-  fillRects(look.rings, state.rings, (rect) => rect[4]);
+  if (look.rings) fillRects(look.rings, state.rings, (rect) => rect[4]);
   if (look.marks) {
     fillRects(look.marks, state.marks, () => '#ffffff');
+    look.marks.hidden = state.marks.length === 0;
+  }
+  if (look.control.kind === 'button') {
     const plain = look.control.look.plain.textArea;
     const [x, y] = [0, 1].map((i) => (look.ink[i] + state.textArea[i] - plain[i]) / ratio);
     look.element.firstChild.style.transform = `translate(${x}px, ${y}px)`;
@@ -106,7 +111,7 @@ function showLook(look, name, ratio) {
 /// Redraws a button whose focus or press changed; the others keep what they show.
 export function refreshLooks(page) {
   for (const look of page.looks) {
-    if (!look.marks) continue;
+    if (look.control.kind !== 'button') continue;
     const { element } = look;
     const name = stateName(element === document.activeElement, element.matches(':active'));
     if (name !== look.state) showLook(look, name, page.ratio);
@@ -131,12 +136,12 @@ function placeControl(element, control, ratio) {
   });
 }
 
-function placeOver(canvas, control, ratio) {
+function placeOver(canvas, control, ratio, inside) {
   canvas.width = control.width;
   canvas.height = control.height;
   Object.assign(canvas.style, {
-    left: `${control.left / ratio}px`,
-    top: `${control.top / ratio}px`,
+    left: inside ? '0' : `${control.left / ratio}px`,
+    top: inside ? '0' : `${control.top / ratio}px`,
     width: `${control.width / ratio}px`,
     height: `${control.height / ratio}px`,
   });
@@ -195,10 +200,14 @@ export function buildWindow(root, layout, ratio) {
     root.append(element);
     looks.push(makeLook(element, control));
   }
+  // The course's canvas first: the page's first canvas, before the buttons' marks.
   const canvas = document.createElement('canvas');
   canvas.setAttribute('aria-hidden', 'true');
-  root.append(canvas);
-  for (const look of looks) root.append(...[look.rings, look.marks].filter(Boolean));
+  root.prepend(canvas);
+  for (const look of looks) {
+    if (look.rings) root.append(look.rings);
+    if (look.marks) look.element.append(look.marks);
+  }
   const page = {
     root,
     elements,
@@ -225,16 +234,16 @@ export function applyLayout(page, layout, ratio) {
     const { textArea } = control.look.plain;
     if (textArea) element.style.padding = paddingOf(textArea, control, ratio);
     if (control.kind === 'button') look.ink = inkShift(control, ratio);
-    element.style.zIndex = String(3 * (count - front));
-    for (const [canvas, above] of [[look.rings, 1], [look.marks, 2]]) {
-      if (!canvas) continue;
-      placeOver(canvas, control, ratio);
-      canvas.style.zIndex = String(3 * (count - front) + above);
+    element.style.zIndex = String(2 * (count - front));
+    if (look.rings) {
+      placeOver(look.rings, control, ratio, false);
+      look.rings.style.zIndex = String(2 * (count - front) + 1);
     }
+    if (look.marks) placeOver(look.marks, control, ratio, true);
     showLook(look, 'plain', ratio);
   }
   refreshLooks(page);
   const frame = controls.get(layout.courseFrame)[0];
   placeCanvas(page.canvas, frame, ratio);
-  page.canvas.style.zIndex = String(3 * count + 3);
+  page.canvas.style.zIndex = String(2 * count + 2);
 }
