@@ -115,4 +115,16 @@ static_assert([] {
 /// The face the page draws a font's kind with where the named face is not installed.
 constexpr const CarriedFace& pageFaceFor(const Font& font) { return *findPageFace(font); }
 
+/// A control that names no font draws with the system's face for Latin text at
+/// `defaultFontPoints`: the Linux window with its toolkit's default face (fontconfig's
+/// "Sans Serif", which is DejaVu Sans on Debian), the Windows window with the system's message
+/// font. The page names that Linux face, then the browser's sans-serif for English text: left
+/// to the page's Japanese language a browser picks a Japanese face, whose line is a third
+/// taller and sets the text lower than the other windows do.
+struct SystemFace {
+  std::string_view face;
+  std::string_view pageLanguage;
+};
+inline constexpr SystemFace systemFace{"DejaVu Sans", "en"};
+
 }  // namespace vortalin::form

@@ -3,8 +3,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
+#include "form/classic_look.h"
 #include "form/classic_palette.h"
 #include "form/design_state.h"
 #include "form/frames_and_tab_order.h"
@@ -43,15 +45,6 @@ const char* alignName(const ControlRecord& record) {
   return "left";
 }
 
-const char* borderName(form::Border border) {
-  switch (border) {
-    case form::Border::Single: return "single";
-    case form::Border::Sunken: return "sunken";
-    case form::Border::None: break;
-  }
-  return "none";
-}
-
 Colour backgroundOf(const ControlRecord& record) {
   if (record.background) return *record.background;
   return record.kind == form::ControlKind::TextBox ? form::defaultTextBoxBackground
@@ -64,12 +57,15 @@ Colour foregroundOf(const ControlRecord& record) {
                                                    : form::defaultButtonText;
 }
 
-// The named face first, then the face the page carries for its kind.
+// The named face first, then the face the page carries for its kind; without a font, the
+// system's face, in the language it is chosen for.
 void writeFont(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
   json.key("font").open('{');
   json.key("families").open('[');
   if (record.font) json.value(record.font->face).value(form::pageFaceFor(*record.font).family);
+  if (!record.font) json.value(form::systemFace.face);
   json.value("sans-serif").close(']');
+  json.member("lang", record.font ? std::string_view() : form::systemFace.pageLanguage);
   const double points = record.font ? record.font->points : form::defaultFontPoints;
   json.member("px", form::pointsToPixels(points, dotsPerInch));
   json.member("weight", record.font ? record.font->weight : 400);
@@ -106,6 +102,63 @@ void writeRect(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
   json.member("width", rect.width).member("height", rect.height);
 }
 
+void writeDeviceRect(JsonWriter& json, const form::DeviceRect& rect) {
+  json.open('[').value(rect.left).value(rect.top).value(rect.width).value(rect.height);
+  json.close(']');
+}
+
+// What a control shows in one state: its rings' sides with their colours, the dots of its
+// focus mark (which invert what lies under them) and where its text goes, in device pixels.
+void writeLookState(JsonWriter& json, form::Rings rings, bool marked,
+                    std::optional<form::DeviceRect> text, const form::PixelRect& rect,
+                    int dotsPerInch) {
+  json.open('{').key("rings").open('[');
+  form::paintRings(rings, rect.width, rect.height, dotsPerInch,
+                   [&](form::DeviceRect side, SystemColour colour) {
+                     json.open('[').value(side.left).value(side.top).value(side.width);
+                     json.value(side.height).value(cssColour(form::classicRgb(colour)));
+                     json.close(']');
+                   });
+  json.close(']').key("marks").open('[');
+  if (marked) {
+    form::paintFocusMark(rect.width, rect.height, dotsPerInch,
+                         [&](form::DeviceRect dot) { writeDeviceRect(json, dot); });
+  }
+  json.close(']');
+  if (text) writeDeviceRect(json.key("textArea"), *text);
+  json.close('}');
+}
+
+// A command button in each of its states, any other control as its border shows it.
+void writeLook(JsonWriter& json, const ControlRecord& record, int dotsPerInch) {
+  const form::PixelRect rect = form::pixelRect(record, dotsPerInch);
+  json.key("look").open('{');
+  if (record.kind == form::ControlKind::CommandButton) {
+    static constexpr std::pair<const char*, form::ButtonState> states[] = {
+        {"plain", {}},
+        {"focused", {.focused = true}},
+        {"pressed", {.pressed = true}},
+        {"focusedPressed", {.focused = true, .pressed = true}},
+    };
+    for (const auto& [name, state] : states) {
+      json.key(name);
+      writeLookState(json, form::buttonRings(state), state.focused,
+                     form::captionArea(rect.width, rect.height, state, dotsPerInch), rect,
+                     dotsPerInch);
+    }
+  } else {
+    std::optional<form::DeviceRect> text;
+    if (record.kind == form::ControlKind::TextBox) {
+      text = form::textBoxTextArea(rect.width, rect.height, dotsPerInch);
+    } else if (record.kind == form::ControlKind::Label) {
+      text = form::labelTextArea(record, rect.width, rect.height, dotsPerInch);
+    }
+    json.key("plain");
+    writeLookState(json, form::borderRings(record), false, text, rect, dotsPerInch);
+  }
+  json.close('}');
+}
+
 void writeControl(JsonWriter& json, int row, int dotsPerInch) {
   const ControlRecord& record = form::formTable[row];
   json.open('{');
@@ -116,10 +169,9 @@ void writeControl(JsonWriter& json, int row, int dotsPerInch) {
   json.member("background", cssColour(backgroundOf(record)));
   json.member("foreground", cssColour(foregroundOf(record)));
   writeFont(json, record, dotsPerInch);
-  json.member("align", alignName(record)).member("border", borderName(record.border));
+  json.member("align", alignName(record));
   json.member("borderPx", scaled(form::frameWidthPixels(record), dotsPerInch));
-  const bool textBox = record.kind == form::ControlKind::TextBox;
-  json.member("marginPx", textBox ? scaled(form::textBoxMarginPixels, dotsPerInch) : 0);
+  writeLook(json, record, dotsPerInch);
   json.member("wordWrap", record.wordWrap).member("tabPosition", tabPosition(row));
   writeArrowKeys(json, row);
   json.member("accessibleName", record.accessibleName);
@@ -208,6 +260,7 @@ std::string pageLayoutJson(int dotsPerInch) {
       static_cast<long long>(
           std::chrono::duration_cast<std::chrono::milliseconds>(game::clockInterval).count()));
   writePalette(json);
+  json.member("linePx", form::deviceEdge(1, dotsPerInch));
   writeChanges(json);
   json.key("controls").open('[');
   for (int row : form::windowOrder) writeControl(json, row, dotsPerInch);

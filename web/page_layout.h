@@ -19,8 +19,9 @@ const char* kindName(form::ControlKind kind);
 
 /// Everything the page builds itself from, as one JSON object, in device pixels at a density:
 /// the window, its controls in window order (front first, focusable ones in tab order), their
-/// captions, colours, fonts, borders and accessible names, the boxes the course frame draws
-/// back to front, the classic bevel colours and the clock's period.
+/// captions, colours, fonts, accessible names and looks (rings, focus marks and text areas,
+/// per state for a button), the boxes the course frame draws back to front, the classic
+/// colours and line of the notice, and the clock's period.
 std::string pageLayoutJson(int dotsPerInch);
 
 }  // namespace vortalin::web

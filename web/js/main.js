@@ -3,7 +3,7 @@ import { CourseView, loadPictures } from './course_view.js';
 import { GameLoop } from './game_loop.js';
 import { Notice } from './notice.js';
 import { loadGame } from './wasm_game.js';
-import { applyLayout, buildWindow } from './window_builder.js';
+import { applyLayout, buildWindow, refreshLooks } from './window_builder.js';
 
 const ratio = () => window.devicePixelRatio || 1;
 
@@ -52,6 +52,7 @@ async function start() {
   });
 
   followFocusPolicy(page, layout);
+  followButtonStates(page);
 
   // A screen of another density: the same layout in its device pixels.
   const watchRatio = () => {
@@ -84,6 +85,25 @@ function followFocusPolicy(page, layout) {
   page.root.addEventListener('mousedown', (event) => {
     if (!event.target.closest('button, input')) event.preventDefault();
   });
+}
+
+// A button's look follows its focus and its press, looked at once before the next frame
+// after anything that can change them, wherever in the document it happens.
+function followButtonStates(page) {
+  let due = false;
+  const refresh = () => {
+    due = false;
+    refreshLooks(page);
+  };
+  const soon = () => {
+    if (due) return;
+    due = true;
+    requestAnimationFrame(refresh);
+  };
+  for (const type of ['focusin', 'focusout', 'pointerdown', 'pointerup', 'pointercancel',
+    'keydown', 'keyup']) {
+    document.addEventListener(type, soon, true);
+  }
 }
 
 // A page that cannot start says so in place of the window.

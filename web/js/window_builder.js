@@ -27,9 +27,8 @@ function captionSpan(caption) {
   return span;
 }
 
-// How far a button's caption moves from where the line centres it so that its ink is centred,
-// in CSS pixels rounded to device pixels: a face's line can lie far from its glyphs (the
-// arrows' by a sixteenth of an em), which would set them low enough for the bevel to cut.
+// How far a button's caption moves from where the line centres it in its caption area so that
+// its ink is centred there, in device pixels.
 function inkShift(control, ratio) {
   const context = new OffscreenCanvas(1, 1).getContext('2d');
   const { font } = control;
@@ -38,19 +37,85 @@ function inkShift(control, ratio) {
   const x = (m.width - (m.actualBoundingBoxRight - m.actualBoundingBoxLeft)) / 2;
   const y = (m.actualBoundingBoxAscent - m.actualBoundingBoxDescent) / 2
     - (m.fontBoundingBoxAscent - m.fontBoundingBoxDescent) / 2;
-  const device = (css) => Math.round(css * ratio) / ratio;
-  return `translate(${device(x)}px, ${device(y)}px)`;
+  return [Math.round(x * ratio), Math.round(y * ratio)];
 }
 
 function makeControl(control) {
   const element = elementOfKind[control.kind]();
   element.id = control.id;
-  element.className = `${control.kind} border-${control.border}${control.wordWrap ? ' wrap' : ''}`;
+  element.className = `${control.kind}${control.wordWrap ? ' wrap' : ''}`;
   if (control.kind === 'text') element.value = control.caption;
   else if (control.kind === 'button') element.append(captionSpan(control.caption));
   else if (control.kind !== 'picture') element.textContent = control.caption;
   if (control.accessibleName) element.setAttribute('aria-label', control.accessibleName);
+  if (control.font.lang) element.lang = control.font.lang;
   return element;
+}
+
+function lookCanvas(className) {
+  const canvas = document.createElement('canvas');
+  canvas.className = className;
+  canvas.setAttribute('aria-hidden', 'true');
+  return canvas;
+}
+
+// A control's rings, and a button's focus mark, on canvases over it at device pixels. The mark's
+// canvas lies inside the button, whose caption and face are all it blends with, so that its
+// white dots invert them without the rest of the window being blended anew each frame.
+function makeLook(element, control) {
+  const states = Object.values(control.look);
+  const rings = states.some((state) => state.rings.length) ? lookCanvas('rings') : null;
+  const marks = states.some((state) => state.marks.length) ? lookCanvas('marks') : null;
+  return { element, control, rings, marks, state: null };
+}
+
+const stateName = (focused, pressed) => {
+  if (pressed) return focused ? 'focusedPressed' : 'pressed';
+  return focused ? 'focused' : 'plain';
+};
+
+function fillRects(canvas, rects, colourOf) {
+  const context = canvas.getContext('2d');
+  context.clearRect(0, 0, canvas.width, canvas.height);
+  for (const rect of rects) {
+    context.fillStyle = colourOf(rect);
+    context.fillRect(rect[0], rect[1], rect[2], rect[3]);
+  }
+}
+
+// Insets of a device-pixel area within a control, as CSS padding.
+function paddingOf(area, control, ratio) {
+  const [left, top, width, height] = area;
+  const css = (devicePixels) => `${devicePixels / ratio}px`;
+  return `${css(top)} ${css(control.width - left - width)} ${css(control.height - top - height)} ${css(left)}`;
+}
+
+// Shows a control in a state of its look: its rings and marks as the layout gives them, and
+// a button's caption centred on its ink in that state's caption area, moved by whole device
+// pixels from where it lies in the plain state's.
+function showLook(look, name, ratio) {
+  const state = look.control.look[name];
+  if (look.rings) fillRects(look.rings, state.rings, (rect) => rect[4]);
+  if (look.marks) {
+    fillRects(look.marks, state.marks, () => '#ffffff');
+    look.marks.hidden = state.marks.length === 0;
+  }
+  if (look.control.kind === 'button') {
+    const plain = look.control.look.plain.textArea;
+    const [x, y] = [0, 1].map((i) => (look.ink[i] + state.textArea[i] - plain[i]) / ratio);
+    look.element.firstChild.style.transform = `translate(${x}px, ${y}px)`;
+  }
+  look.state = name;
+}
+
+/// Redraws a button whose focus or press changed; the others keep what they show.
+export function refreshLooks(page) {
+  for (const look of page.looks) {
+    if (look.control.kind !== 'button') continue;
+    const { element } = look;
+    const name = stateName(element === document.activeElement, element.matches(':active'));
+    if (name !== look.state) showLook(look, name, page.ratio);
+  }
 }
 
 // Places and styles a control in CSS pixels, from device pixels at the page's ratio.
@@ -69,11 +134,17 @@ function placeControl(element, control, ratio) {
     textAlign: control.align,
     lineHeight: 'normal',
   });
-  // A text box's text keeps its margin from the inner ring of the bevel, which is drawn over
-  // the padding.
-  if (control.kind === 'text') {
-    element.style.padding = `0 calc(var(--line) + ${css(control.marginPx)})`;
-  }
+}
+
+function placeOver(canvas, control, ratio, inside) {
+  canvas.width = control.width;
+  canvas.height = control.height;
+  Object.assign(canvas.style, {
+    left: inside ? '0' : `${control.left / ratio}px`,
+    top: inside ? '0' : `${control.top / ratio}px`,
+    width: `${control.width / ratio}px`,
+    height: `${control.height / ratio}px`,
+  });
 }
 
 function placeCanvas(canvas, frame, ratio) {
@@ -93,11 +164,6 @@ function placeCanvas(canvas, frame, ratio) {
   });
 }
 
-// One line of a bevel: a whole number of device pixels, at least one.
-function bevelLine(ratio) {
-  return `${Math.max(1, Math.floor(ratio)) / ratio}px`;
-}
-
 function applyWindow(root, layout, ratio) {
   const { palette } = layout;
   Object.assign(root.style, {
@@ -112,7 +178,7 @@ function applyWindow(root, layout, ratio) {
     '--face': palette.face,
     '--caption': palette.caption,
     '--caption-text': palette.captionText,
-    '--line': bevelLine(ratio),
+    '--line': `${layout.linePx / ratio}px`,
   };
   // On the whole document, so that the notice, outside the window, has them too.
   const { style } = root.ownerDocument.documentElement;
@@ -123,6 +189,7 @@ function applyWindow(root, layout, ratio) {
 /// drawn on top, and the focusable ones in tab order.
 export function buildWindow(root, layout, ratio) {
   const elements = new Map();
+  const looks = [];
   const onWindow = layout.controls.filter((control) => control.container === layout.window);
   const ordered = onWindow.filter((control) => control.tabPosition >= 0)
     .sort((a, b) => a.tabPosition - b.tabPosition);
@@ -131,31 +198,52 @@ export function buildWindow(root, layout, ratio) {
     const element = makeControl(control);
     elements.set(control.id, element);
     root.append(element);
+    looks.push(makeLook(element, control));
   }
+  // The course's canvas first: the page's first canvas, before the buttons' marks.
   const canvas = document.createElement('canvas');
   canvas.setAttribute('aria-hidden', 'true');
-  root.append(canvas);
+  root.prepend(canvas);
+  for (const look of looks) {
+    if (look.rings) root.append(look.rings);
+    if (look.marks) look.element.append(look.marks);
+  }
   const page = {
     root,
     elements,
     canvas,
+    looks,
+    ratio,
     displays: layout.displays.map((id) => elements.get(id)),
   };
   applyLayout(page, layout, ratio);
   return page;
 }
 
+// Each control's look canvases lie just above it, under the controls in front of it.
 export function applyLayout(page, layout, ratio) {
   applyWindow(page.root, layout, ratio);
+  page.ratio = ratio;
   const count = layout.controls.length;
-  layout.controls.forEach((control, front) => {
-    const element = page.elements.get(control.id);
-    if (!element) return;
+  const controls = new Map(layout.controls.map((control, front) => [control.id, [control, front]]));
+  for (const look of page.looks) {
+    const [control, front] = controls.get(look.control.id);
+    const { element } = look;
+    look.control = control;
     placeControl(element, control, ratio);
-    if (control.kind === 'button') element.firstChild.style.transform = inkShift(control, ratio);
-    element.style.zIndex = String(count - front);
-  });
-  const frame = layout.controls.find((control) => control.id === layout.courseFrame);
+    const { textArea } = control.look.plain;
+    if (textArea) element.style.padding = paddingOf(textArea, control, ratio);
+    if (control.kind === 'button') look.ink = inkShift(control, ratio);
+    element.style.zIndex = String(2 * (count - front));
+    if (look.rings) {
+      placeOver(look.rings, control, ratio, false);
+      look.rings.style.zIndex = String(2 * (count - front) + 1);
+    }
+    if (look.marks) placeOver(look.marks, control, ratio, true);
+    showLook(look, 'plain', ratio);
+  }
+  refreshLooks(page);
+  const frame = controls.get(layout.courseFrame)[0];
   placeCanvas(page.canvas, frame, ratio);
-  page.canvas.style.zIndex = String(count + 1);
+  page.canvas.style.zIndex = String(2 * count + 2);
 }

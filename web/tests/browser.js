@@ -70,7 +70,7 @@ export const fileUrl = () => pathToFileURL(pagePath).href;
 /// the wasm loader's `createVortalin` and the functions the page makes with its `cwrap`. It
 /// notes every click and, after each call that ran clock ticks, how many ran and the race's
 /// state then; the page's loop runs as players get it. `window.vortalinTest` gives the trace,
-/// the state, and a way to run clock periods at once.
+/// the state, a way to run clock periods at once, and the layout the game gives.
 function traceGame() {
   const trace = [];
   let loader;
@@ -116,7 +116,12 @@ function traceGame() {
         return result;
       };
     };
-    game = { state, runPeriods: module.cwrap('vortalin_run_periods', 'number', ['number']) };
+    const layout = cwrap('vortalin_layout', 'string', ['number']);
+    game = {
+      state,
+      runPeriods: module.cwrap('vortalin_run_periods', 'number', ['number']),
+      layout: (dotsPerInch) => JSON.parse(layout(dotsPerInch)),
+    };
     return module;
   };
   Object.defineProperty(window, 'createVortalin', {
@@ -128,6 +133,7 @@ function traceGame() {
     state: () => game.state(),
     trace: () => trace.slice(),
     runPeriods: (count) => game.runPeriods(count),
+    layout: (dotsPerInch) => game.layout(dotsPerInch),
   });
 }
 

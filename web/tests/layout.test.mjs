@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { fileUrl, launchBrowser, openPage, servePage } from './browser.js';
+import { lookMismatchesInEveryState } from './look_pixels.js';
 import { dotsPerInchAt, formControls, manifest, twipsToPixels } from './table.js';
 
 let browser;
@@ -38,7 +39,6 @@ function readBack(page) {
         text: element instanceof HTMLInputElement ? element.value : element.textContent,
         name: element.getAttribute('aria-label'),
         align: style.textAlign,
-        border: style.borderTopStyle,
       };
     }
     const canvas = document.querySelector('#window canvas');
@@ -82,8 +82,8 @@ for (const ratio of [1, 1.5, 2]) {
         ['Command1', 'Command2', 'Command3', 'Command4'].map((id) => shown.controls[id].tag),
         ['BUTTON', 'BUTTON', 'BUTTON', 'BUTTON']);
       assert.deepEqual(['Text1', 'Text2'].map((id) => [shown.controls[id].tag, shown.controls[id].text,
-        shown.controls[id].align, shown.controls[id].border]),
-      [['INPUT', '1000', 'right', 'solid'], ['INPUT', '0', 'right', 'solid']]);
+        shown.controls[id].align]),
+      [['INPUT', '1000', 'right'], ['INPUT', '0', 'right']]);
       assert.deepEqual(
         ['Command1', 'Command2', 'Command3', 'Command4', 'Text1', 'Text2'].map(
           (id) => shown.controls[id].name),
@@ -304,3 +304,18 @@ test('the first frame with the window in it shows the whole window: controls, co
       { children, courseDrawn: true, fonts: 'loaded' });
     await page.close();
   });
+
+for (const ratio of [1, 1.5, 2]) {
+  test(`every ring and focus mark is whole device pixels as the look gives them, at ratio ${ratio}`,
+    async () => {
+      const page = await openPage(browser, fileUrl(), { ratio });
+      const layout = await page.evaluate(
+        (dotsPerInch) => window.vortalinTest.layout(dotsPerInch), dotsPerInchAt(ratio));
+      for (const found of await lookMismatchesInEveryState(page, layout)) {
+        assert.ok(found.checked > 0);
+        assert.equal(found.count, 0, `${found.shot}: ${found.first.join('; ')}`);
+      }
+      assert.deepEqual(page.problems, []);
+      await page.close();
+    });
+}
