@@ -21,6 +21,7 @@ try {
     const page = await openPage(browser, checked, { ratio });
     for (const found of await lookMismatchesInEveryState(page, layout)) {
       console.log(`ratio ${ratio} ${found.shot}: ${found.count} of ${found.checked} pixels wrong`);
+      for (const first of found.first) console.log(`  ${first}`);
       for (const [control, counts] of Object.entries(found.byControl)) {
         console.log(`  ${control}: rings ${counts.rings} (blended ${counts.blended}), marks ${counts.marks}`);
       }

@@ -52,20 +52,42 @@ function makeControl(control) {
   return element;
 }
 
-function lookCanvas(className) {
-  const canvas = document.createElement('canvas');
-  canvas.className = className;
-  canvas.setAttribute('aria-hidden', 'true');
-  return canvas;
+// A control's rings, and a button's focus mark, as vector pictures over it whose units are the
+// device pixels the layout gives: the page draws them with everything else (a canvas would be
+// a picture resampled or a layer of its own) and their crisp edges land on whole device pixels
+// at any ratio. The mark lies inside the button, whose caption and face are all its white dots
+// invert, so that the rest of the window is not blended anew each frame.
+const svgNamespace = 'http://www.w3.org/2000/svg';
+
+function lookPicture(className) {
+  const picture = document.createElementNS(svgNamespace, 'svg');
+  picture.setAttribute('class', className);
+  picture.setAttribute('aria-hidden', 'true');
+  picture.setAttribute('preserveAspectRatio', 'none');
+  picture.setAttribute('shape-rendering', 'crispEdges');
+  return picture;
 }
 
-// A control's rings, and a button's focus mark, on canvases over it at device pixels. The mark's
-// canvas lies inside the button, whose caption and face are all it blends with, so that its
-// white dots invert them without the rest of the window being blended anew each frame.
+// One path per colour, each rectangle [x, y, width, height, colour] a closed run of it.
+function drawRects(picture, rects, colourOf) {
+  const runs = new Map();
+  for (const rect of rects) {
+    const [x, y, width, height] = rect;
+    const colour = colourOf(rect);
+    runs.set(colour, `${runs.get(colour) ?? ''}M${x} ${y}h${width}v${height}h${-width}z`);
+  }
+  picture.replaceChildren(...[...runs].map(([fill, d]) => {
+    const path = document.createElementNS(svgNamespace, 'path');
+    path.setAttribute('fill', fill);
+    path.setAttribute('d', d);
+    return path;
+  }));
+}
+
 function makeLook(element, control) {
   const states = Object.values(control.look);
-  const rings = states.some((state) => state.rings.length) ? lookCanvas('rings') : null;
-  const marks = states.some((state) => state.marks.length) ? lookCanvas('marks') : null;
+  const rings = states.some((state) => state.rings.length) ? lookPicture('rings') : null;
+  const marks = states.some((state) => state.marks.length) ? lookPicture('marks') : null;
   return { element, control, rings, marks, state: null };
 }
 
@@ -73,15 +95,6 @@ const stateName = (focused, pressed) => {
   if (pressed) return focused ? 'focusedPressed' : 'pressed';
   return focused ? 'focused' : 'plain';
 };
-
-function fillRects(canvas, rects, colourOf) {
-  const context = canvas.getContext('2d');
-  context.clearRect(0, 0, canvas.width, canvas.height);
-  for (const rect of rects) {
-    context.fillStyle = colourOf(rect);
-    context.fillRect(rect[0], rect[1], rect[2], rect[3]);
-  }
-}
 
 // Insets of a device-pixel area within a control, as CSS padding.
 function paddingOf(area, control, ratio) {
@@ -95,10 +108,10 @@ function paddingOf(area, control, ratio) {
 // pixels from where it lies in the plain state's.
 function showLook(look, name, ratio) {
   const state = look.control.look[name];
-  if (look.rings) fillRects(look.rings, state.rings, (rect) => rect[4]);
+  if (look.rings) drawRects(look.rings, state.rings, (rect) => rect[4]);
   if (look.marks) {
-    fillRects(look.marks, state.marks, () => '#ffffff');
-    look.marks.hidden = state.marks.length === 0;
+    drawRects(look.marks, state.marks, () => '#ffffff');
+    look.marks.style.display = state.marks.length ? '' : 'none';
   }
   if (look.control.kind === 'button') {
     const plain = look.control.look.plain.textArea;
@@ -136,10 +149,10 @@ function placeControl(element, control, ratio) {
   });
 }
 
-function placeOver(canvas, control, ratio, inside) {
-  canvas.width = control.width;
-  canvas.height = control.height;
-  Object.assign(canvas.style, {
+// A look picture over a control, or inside it, one unit to a device pixel.
+function placeLook(picture, control, ratio, inside) {
+  picture.setAttribute('viewBox', `0 0 ${control.width} ${control.height}`);
+  Object.assign(picture.style, {
     left: inside ? '0' : `${control.left / ratio}px`,
     top: inside ? '0' : `${control.top / ratio}px`,
     width: `${control.width / ratio}px`,
@@ -200,7 +213,6 @@ export function buildWindow(root, layout, ratio) {
     root.append(element);
     looks.push(makeLook(element, control));
   }
-  // The course's canvas first: the page's first canvas, before the buttons' marks.
   const canvas = document.createElement('canvas');
   canvas.setAttribute('aria-hidden', 'true');
   root.prepend(canvas);
@@ -220,7 +232,9 @@ export function buildWindow(root, layout, ratio) {
   return page;
 }
 
-// Each control's look canvases lie just above it, under the controls in front of it.
+// Each control's rings lie just above it, under the controls in front of it. The course's
+// canvas lies in its frame, under the frame's rings, which cover any edge of it the page
+// blends at a ratio whose CSS pixels fall between device pixels.
 export function applyLayout(page, layout, ratio) {
   applyWindow(page.root, layout, ratio);
   page.ratio = ratio;
@@ -236,14 +250,14 @@ export function applyLayout(page, layout, ratio) {
     if (control.kind === 'button') look.ink = inkShift(control, ratio);
     element.style.zIndex = String(2 * (count - front));
     if (look.rings) {
-      placeOver(look.rings, control, ratio, false);
+      placeLook(look.rings, control, ratio, false);
       look.rings.style.zIndex = String(2 * (count - front) + 1);
     }
-    if (look.marks) placeOver(look.marks, control, ratio, true);
+    if (look.marks) placeLook(look.marks, control, ratio, true);
     showLook(look, 'plain', ratio);
   }
   refreshLooks(page);
-  const frame = controls.get(layout.courseFrame)[0];
+  const [frame, front] = controls.get(layout.courseFrame);
   placeCanvas(page.canvas, frame, ratio);
-  page.canvas.style.zIndex = String(2 * count + 2);
+  page.canvas.style.zIndex = String(2 * (count - front) + 1);
 }

@@ -305,7 +305,8 @@ test('the first frame with the window in it shows the whole window: controls, co
     await page.close();
   });
 
-for (const ratio of [1, 1.5, 2]) {
+// 1.75: CSS pixels that fall between device pixels, where the page blends a box's edge.
+for (const ratio of [1, 1.5, 1.75, 2]) {
   test(`every ring and focus mark is whole device pixels as the look gives them, at ratio ${ratio}`,
     async () => {
       const page = await openPage(browser, fileUrl(), { ratio });
