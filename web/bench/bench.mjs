@@ -1,8 +1,9 @@
 // The browser edition against a bare page that changes one text box and fills one canvas each
 // frame, in the same run: Chromium's renderer and GPU-process CPU over one course, the time
 // from navigation start to the first frame (from a file and from 127.0.0.1), and the page's
-// size gzipped.
-import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+// size gzipped. With VORTALIN_BENCH_BEFORE naming another build of the page, each round also
+// plays a course on it, and the CPU rows compare the two builds.
+import { existsSync, mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -12,6 +13,11 @@ import { launchBrowser, openPage, pagePath } from '../tests/browser.js';
 
 const courseMs = 15220;
 const rounds = Number(process.env.VORTALIN_BENCH_ROUNDS || 3);
+const beforePath = process.env.VORTALIN_BENCH_BEFORE;
+if (beforePath && !existsSync(beforePath)) {
+  console.error(`bench.mjs: VORTALIN_BENCH_BEFORE names ${beforePath}, which does not exist`);
+  process.exit(2);
+}
 const barePage = `<!DOCTYPE html><html><body style="margin:0">
 <input id="text" value="0" style="position:absolute;left:8px;top:136px;width:89px;height:46px;
   font:bold 35px sans-serif;text-align:right">
@@ -159,10 +165,12 @@ const served = (name) => `http://127.0.0.1:${server.address().port}/${name}`;
 
 const game = [];
 const bare = [];
+const before = [];
+const openGame = (browser, url) => openPage(browser, url, { traced: false });
 for (let round = 0; round < rounds; round += 1) {
-  game.push(await cpuOfCourse(pathToFileURL(pagePath).href,
-    (browser, url) => openPage(browser, url, { traced: false }), playCourse));
+  game.push(await cpuOfCourse(pathToFileURL(pagePath).href, openGame, playCourse));
   bare.push(await cpuOfCourse(pathToFileURL(barePath).href, openBare, runBare));
+  if (beforePath) before.push(await cpuOfCourse(pathToFileURL(beforePath).href, openGame, playCourse));
 }
 const times = async (url) => {
   const runs = [];
@@ -185,6 +193,13 @@ game.forEach((run, i) => row(`CPU per course, round ${i + 1} (s)`, run.cpu.toFix
   bare[i].cpu.toFixed(2), `ratio ${(run.cpu / bare[i].cpu).toFixed(2)}`));
 const ratio = median(game.map((run, i) => run.cpu / bare[i].cpu));
 row('CPU per course, median ratio', ratio.toFixed(2), '1.00', '<= 1.1');
+if (beforePath) {
+  row('figure', 'vortalin', 'before', '');
+  before.forEach((run, i) => row(`CPU per course, round ${i + 1} (s)`, game[i].cpu.toFixed(2),
+    run.cpu.toFixed(2), `ratio ${(game[i].cpu / run.cpu).toFixed(2)}`));
+  const change = median(game.map((run, i) => run.cpu / before[i].cpu));
+  row('CPU per course against before, median ratio', change.toFixed(2), '1.00', '<= 1.0');
+}
 const ms = (value) => value.toFixed(0);
 row('navigation start to first frame, file:// (ms)', ms(firstFrames.gameFile),
   ms(firstFrames.bareFile), '<= 300');
