@@ -16,6 +16,8 @@ enum class SystemColour : unsigned {
   WindowFrame = 6,
   WindowText = 8,
   CaptionText = 9,
+  Highlight = 13,
+  HighlightText = 14,
   ButtonFace = 15,
   ButtonShadow = 16,
   ButtonText = 18,

@@ -18,12 +18,14 @@ struct ClassicColour {
 
 /// The classic desktop's colours, for a window that has no system scheme of its own to draw
 /// the look with (Linux, the page) and for a Windows test that sets the scheme.
-inline constexpr std::array<ClassicColour, 11> classicColours{{
+inline constexpr std::array<ClassicColour, 13> classicColours{{
     {SystemColour::ActiveCaption, "ActiveTitle", {0, 0, 128}},
     {SystemColour::WindowBackground, "Window", {255, 255, 255}},
     {SystemColour::WindowFrame, "WindowFrame", {0, 0, 0}},
     {SystemColour::WindowText, "WindowText", {0, 0, 0}},
     {SystemColour::CaptionText, "TitleText", {255, 255, 255}},
+    {SystemColour::Highlight, "Hilight", {0, 0, 128}},
+    {SystemColour::HighlightText, "HilightText", {255, 255, 255}},
     {SystemColour::ButtonFace, "ButtonFace", {212, 208, 200}},
     {SystemColour::ButtonShadow, "ButtonShadow", {128, 128, 128}},
     {SystemColour::ButtonText, "ButtonText", {0, 0, 0}},

@@ -27,6 +27,8 @@ constexpr std::pair<QPalette::ColorRole, SystemColour> paletteRoles[] = {
     {QPalette::Mid, SystemColour::ButtonShadow},
     {QPalette::Dark, SystemColour::ButtonShadow},
     {QPalette::Shadow, SystemColour::ButtonDarkShadow},
+    {QPalette::Highlight, SystemColour::Highlight},
+    {QPalette::HighlightedText, SystemColour::HighlightText},
 };
 
 }  // namespace

@@ -202,6 +202,8 @@ void writePalette(JsonWriter& json) {
   json.member("face", css(SystemColour::ButtonFace));
   json.member("caption", css(SystemColour::ActiveCaption));
   json.member("captionText", css(SystemColour::CaptionText));
+  json.member("selection", css(SystemColour::Highlight));
+  json.member("selectionText", css(SystemColour::HighlightText));
   json.close('}');
 }
 

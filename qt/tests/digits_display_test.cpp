@@ -2,10 +2,12 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 #include "backing_store.h"
 #include "form/form_table.h"
+#include "qt/colours.h"
 #include "qt/utf8.h"
 #include "window_fixture.h"
 
@@ -149,6 +151,16 @@ void DigitsDisplayTest::showsNumbersAndTakesTypingLikeALineEdit() {
   QTest::keyClick(&textBox(window, "Text2").editor(), Qt::Key_Backtab);
   QVERIFY(display.editor().hasFocus());
   QCOMPARE(display.editor().selectedText(), QStringLiteral("9987"));
+  // The selection shows in the classic scheme's highlight, as in the other windows.
+  const QImage selected = display.editor().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRgb highlight = toQColor(SystemColour::Highlight).rgb();
+  qsizetype highlighted = 0;
+  for (int y = 0; y < selected.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(selected.constScanLine(y));
+    highlighted += std::count(row, row + selected.width(), highlight);
+  }
+  QVERIFY2(highlighted > selected.width() * selected.height() / 10,
+           qPrintable(QString::number(highlighted)));
   QTest::keyClick(&display.editor(), Qt::Key_Backtab);
   QVERIFY(!display.hasFocus() && !display.editor().hasFocus());
 }

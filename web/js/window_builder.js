@@ -191,6 +191,8 @@ function applyWindow(root, layout, ratio) {
     '--face': palette.face,
     '--caption': palette.caption,
     '--caption-text': palette.captionText,
+    '--selection': palette.selection,
+    '--selection-text': palette.selectionText,
     '--line': `${layout.linePx / ratio}px`,
   };
   // On the whole document, so that the notice, outside the window, has them too.

@@ -16,16 +16,28 @@ after(() => browser?.close());
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 const state = (page) => page.evaluate(() => window.vortalinTest.state());
 
-test('Tab visits the controls in the table\'s order, starting at START, and Shift+Tab goes back',
+test('Tab visits the controls in the table\'s order, starting at START, and Shift+Tab goes back; a box it reaches shows its text selected in the highlight',
   async () => {
     const page = await openPage(browser, fileUrl());
     const order = tabOrder();
     const visited = [await focused(page)];
+    const selections = new Set();
     for (let i = 1; i < order.length; i += 1) {
       await page.keyboard.press('Tab');
       visited.push(await focused(page));
+      selections.add(await page.evaluate(() => {
+        const box = document.activeElement;
+        if (box.tagName !== 'INPUT') return null;
+        const { backgroundColor, color } = getComputedStyle(box, '::selection');
+        const whole = box.value.length > 0 && box.selectionEnd - box.selectionStart === box.value.length;
+        return `${whole ? 'all' : 'part'} ${backgroundColor} ${color}`;
+      }));
     }
     assert.deepEqual(visited, order);
+    // A text box Tab reaches has its text selected, in the classic scheme's highlight.
+    const rgb = (css) => `rgb(${[1, 3, 5].map((at) => parseInt(css.slice(at, at + 2), 16)).join(', ')})`;
+    const { Hilight: highlight, HilightText: highlightText } = manifest.palette;
+    assert.deepEqual([...selections].filter(Boolean), [`all ${rgb(highlight)} ${rgb(highlightText)}`]);
     await page.keyboard.down('Shift');
     await page.keyboard.press('Tab');
     await page.keyboard.up('Shift');
