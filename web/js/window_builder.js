@@ -32,7 +32,7 @@ function captionSpan(caption) {
 function inkShift(control, ratio) {
   const context = new OffscreenCanvas(1, 1).getContext('2d');
   const { font } = control;
-  context.font = `${font.weight} ${font.px / ratio}px ${cssFamilies(font.families)}`;
+  context.font = `${font.weight} ${cssPixels(font.px, ratio)} ${cssFamilies(font.families)}`;
   const m = context.measureText(control.caption);
   const x = (m.width - (m.actualBoundingBoxRight - m.actualBoundingBoxLeft)) / 2;
   const y = (m.actualBoundingBoxAscent - m.actualBoundingBoxDescent) / 2
@@ -96,10 +96,20 @@ const stateName = (focused, pressed) => {
   return focused ? 'focused' : 'plain';
 };
 
+const cssPixels = (devicePixels, ratio) => `${devicePixels / ratio}px`;
+
+// Places an element on a device-pixel box, in CSS pixels at the page's ratio.
+function placeBox(element, { left, top, width, height }, ratio) {
+  const css = (devicePixels) => cssPixels(devicePixels, ratio);
+  Object.assign(element.style, {
+    left: css(left), top: css(top), width: css(width), height: css(height),
+  });
+}
+
 // Insets of a device-pixel area within a control, as CSS padding.
 function paddingOf(area, control, ratio) {
   const [left, top, width, height] = area;
-  const css = (devicePixels) => `${devicePixels / ratio}px`;
+  const css = (devicePixels) => cssPixels(devicePixels, ratio);
   return `${css(top)} ${css(control.width - left - width)} ${css(control.height - top - height)} ${css(left)}`;
 }
 
@@ -133,16 +143,12 @@ export function refreshLooks(page) {
 
 // Places and styles a control in CSS pixels, from device pixels at the page's ratio.
 function placeControl(element, control, ratio) {
-  const css = (devicePixels) => `${devicePixels / ratio}px`;
+  placeBox(element, control, ratio);
   Object.assign(element.style, {
-    left: css(control.left),
-    top: css(control.top),
-    width: css(control.width),
-    height: css(control.height),
     background: control.background,
     color: control.foreground,
     fontFamily: cssFamilies(control.font.families),
-    fontSize: css(control.font.px),
+    fontSize: cssPixels(control.font.px, ratio),
     fontWeight: String(control.font.weight),
     textAlign: control.align,
     lineHeight: 'normal',
@@ -151,13 +157,9 @@ function placeControl(element, control, ratio) {
 
 // A look picture over a control, or inside it, one unit to a device pixel.
 function placeLook(picture, control, ratio, inside) {
-  picture.setAttribute('viewBox', `0 0 ${control.width} ${control.height}`);
-  Object.assign(picture.style, {
-    left: inside ? '0' : `${control.left / ratio}px`,
-    top: inside ? '0' : `${control.top / ratio}px`,
-    width: `${control.width / ratio}px`,
-    height: `${control.height / ratio}px`,
-  });
+  const { width, height } = control;
+  picture.setAttribute('viewBox', `0 0 ${width} ${height}`);
+  placeBox(picture, inside ? { left: 0, top: 0, width, height } : control, ratio);
 }
 
 function placeCanvas(canvas, frame, ratio) {
@@ -169,35 +171,22 @@ function placeCanvas(canvas, frame, ratio) {
   };
   canvas.width = inside.width;
   canvas.height = inside.height;
-  Object.assign(canvas.style, {
-    left: `${inside.left / ratio}px`,
-    top: `${inside.top / ratio}px`,
-    width: `${inside.width / ratio}px`,
-    height: `${inside.height / ratio}px`,
-  });
+  placeBox(canvas, inside, ratio);
 }
 
 function applyWindow(root, layout, ratio) {
   const { palette } = layout;
   Object.assign(root.style, {
-    width: `${layout.width / ratio}px`,
-    height: `${layout.height / ratio}px`,
+    width: cssPixels(layout.width, ratio),
+    height: cssPixels(layout.height, ratio),
   });
-  const properties = {
-    '--highlight': palette.highlight,
-    '--light': palette.light,
-    '--shadow': palette.shadow,
-    '--dark-shadow': palette.darkShadow,
-    '--face': palette.face,
-    '--caption': palette.caption,
-    '--caption-text': palette.captionText,
-    '--selection': palette.selection,
-    '--selection-text': palette.selectionText,
-    '--line': `${layout.linePx / ratio}px`,
-  };
-  // On the whole document, so that the notice, outside the window, has them too.
+  // On the whole document, so that the notice, outside the window, has them too: each colour
+  // of the palette as a property of its name (darkShadow: --dark-shadow).
   const { style } = root.ownerDocument.documentElement;
-  for (const [name, value] of Object.entries(properties)) style.setProperty(name, value);
+  for (const [name, value] of Object.entries(palette)) {
+    style.setProperty(`--${name.replace(/[A-Z]/g, (upper) => `-${upper.toLowerCase()}`)}`, value);
+  }
+  style.setProperty('--line', cssPixels(layout.linePx, ratio));
 }
 
 /// Builds the window's controls in window order: the front control last in the page, so it is
